@@ -1,0 +1,6 @@
+// The folder of the running executable, ending in a backslash, so callers can append path parts directly.
+#pragma once
+
+#include <string>
+
+std::wstring GetModuleDirectory();
