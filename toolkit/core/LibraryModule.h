@@ -10,4 +10,9 @@ namespace Vantix {
 
 VANTIX_API HINSTANCE GetLibraryModule();
 
+#ifdef VANTIX_BUILD
+// Called once by the library's entry point when the process attaches.
+void StoreLibraryModule(HINSTANCE module);
+#endif
+
 } // namespace Vantix

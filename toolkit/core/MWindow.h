@@ -81,10 +81,18 @@ public:
 protected:
     // True for a handle that is set, not -1 and still a window.
     bool IsValidWindow() const;
+    // True for a handle that is set and not -1 (the cheaper test of the style and message calls).
+    bool HasHandle() const;
 
     HWND m_hParent;
     HWND m_hWnd;
     WNDPROC m_OldWndProc;
+
+private:
+    // WM_NCCREATE: the object named in the creation record takes the window.
+    static MWindow* AttachFromCreate(HWND hwnd, LPARAM lParam);
+    // WM_NCDESTROY, after the previous procedure: the link is broken and the object told.
+    void DetachAfterDestroy(HWND hwnd);
 };
 
 } // namespace Vantix

@@ -47,6 +47,9 @@ public:
 
     static void AddWnd(MWindow* window);
     static void DeleteWnd(MWindow* window);
+    // Read-only views of the registry for diagnostics; nothing in the toolkit consults it.
+    static int HasWnd(MWindow* window);
+    static int GetWndCount();
 
     static int PreTranslateMessage(MSG* msg);
     static void MessageLoop();
