@@ -13,7 +13,8 @@ public:
     enum Result { DOWNLOAD_FAILED = -1, DOWNLOAD_NO_SESSION = 0, DOWNLOAD_DONE = 1 };
 
     // DOWNLOAD_DONE when the whole body was written to path. On any failure (request, error status, file,
-    // read or write, a body shorter than announced, a cancel) no file is left at path. notify may be null.
+    // read or write, a body shorter than announced, a cancel) nothing received is left at path. notify may
+    // be null.
     int DownloadUrlToFile(const std::wstring& url, const std::wstring& path, HWND notify);
     // Ends a running download after its current read (any thread).
     void Cancel() { m_keepReading = false; }

@@ -1,11 +1,11 @@
 #include "LoopbackUpdateServer.h"
 
-#include <shellapi.h>
 #include <wininet.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "TempFolder.h"
 #include "maintenance/FolderPaths.h"
 #include "maintenance/InternetHandle.h"
 
@@ -30,15 +30,6 @@ unsigned ReadPort(const std::wstring& portFile) {
     unsigned port = 0;
     in >> port;
     return port;
-}
-
-void RemoveTree(const std::wstring& folder) {
-    std::wstring from = folder + L'\0';
-    SHFILEOPSTRUCTW operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
 }
 
 } // namespace
@@ -76,7 +67,7 @@ LoopbackUpdateServer::~LoopbackUpdateServer() {
     }
     if (m_process.IsValid())
         WaitForSingleObject(m_process.Get(), 5000);
-    RemoveTree(FromLinuxPath(m_workFolder));
+    TempFolder::RemoveTree(FromLinuxPath(m_workFolder));
 }
 
 std::wstring LoopbackUpdateServer::Url(const std::wstring& path) const {
