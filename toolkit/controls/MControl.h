@@ -99,8 +99,11 @@ public:
     void SetManager(PaintManager* host);
     ControlList& GetControls() { return m_controls; }
     MControl* GetControl(UINT id);
+    // Deletes a control child (not an area child); the host forgets it first.
     int RemoveControl(MControl* child);
     void RemoveAllControl();
+    // Appends this control and all its descendants, area and control children alike.
+    void AppendSubtree(std::vector<MControl*>& out);
 
     // Geometry and state; each setter asks the parent to repaint.
     CRect GetRect() const { return m_rect; }

@@ -4,7 +4,8 @@
 //
 // Implemented in four sources, one per section below:
 //   PaintManager.cpp          set-up, teardown, registry, window operations, factory entries
-//   PaintManagerInput.cpp     message entry, mouse, wheel, keys, focus order, drag start and drop
+//   PaintManagerInput.cpp     message entry, mouse, wheel, keys, focus order
+//   PaintManagerDragDrop.cpp  drop-target registration, drag start and drop handling
 //   PaintManagerPaint.cpp     painting, background, invalidation, message overlay, drag image
 //   PaintManagerServices.cpp  timers, ticks, tooltip, balloon, shadow, caret, fonts, image records
 #pragma once
@@ -26,6 +27,7 @@
 #include "core/GdiplusObject.h"
 #include "core/ImgResInfo.h"
 #include "core/VantixApi.h"
+#include "core/WindowDC.h"
 #include "windows/MAirBladder.h"
 #include "windows/MShadow.h"
 #include "windows/RKTimer.h"
@@ -58,8 +60,12 @@ public:
     ControlList* GetControls() { return &m_controls; }
     MWindow* GetMDialog() const { return m_owner; }
     HWND GetPaintWnd() const { return m_hWnd; }
-    HDC GetPaintDC() const { return m_hPaintDC; }
+    HDC GetPaintDC() const { return m_paintDC.Get(); }
     MControl* GetControl(UINT id);
+    // Takes ownership: gives the control this host and appends it to the area list (0) or the control
+    // list (1). Any other list leaves it unattached and owned by the caller; the result is the control.
+    MControl* AttachControl(UINT list, MControl* control);
+    // Deletes a control of the control list (areas are not searched); 1 when it was found.
     int RemoveControl(MControl* control);
     void ClearAreaControls();
     void ClearControls();
@@ -70,6 +76,9 @@ public:
     int IsCaptured() const { return m_captured; }
     MControl* GetNextFocusableControl();
     MControl* GetPrevFocusableControl();
+    // Drops every pointer the host keeps into the control's subtree (hover, focus, ticks, control
+    // timers). Whoever deletes a control of this host calls it first, holding no control-list lock.
+    void ForgetControl(MControl* control);
 
     // Factory (list 0 areas, 1 controls; any other list: returned unattached, owned by the caller).
     MControl* CreateArea(MObject* parent, const wchar_t* className, UINT id, CRect rect, const wchar_t* text,
@@ -114,7 +123,8 @@ public:
     // A control asks for rect to be repainted, with everything painted above it.
     int OnControlUpdate(CRect rect, int redraw, MControl* control);
 
-    // Drag and drop.
+    // ---- drag and drop (PaintManagerDragDrop.cpp) ----
+
     BOOL InitDragDrop();
     bool OnDrop(FORMATETC* format, STGMEDIUM* medium, DWORD* effect) override;
 
@@ -210,15 +220,32 @@ protected:
     void OnMTimer(UINT id) override;
 
 private:
-    // ---- registry and input ----
+    // ---- drag and drop ----
 
     // OLE drag of the hover control, from the mouse-move handler while a drag is pending.
     void StartControlDrag();
 
+    // ---- registry and input ----
+
+    bool IsWindowValid() const;
+    // 18 Alt, else 16 Shift, else 0; ORed with 17 when Ctrl is down.
+    static UINT ModifierCode();
+    // Walks the control list forwards (or backwards) for the next visible, enabled tab stop.
+    MControl* FindFocusable(bool forwards);
+    // Moves the list out under its lock; the caller forgets and deletes the controls unlocked.
+    static ControlList TakeAll(ControlList& list, CriticalSection& lock);
+    void ForgetControls(const ControlList& controls);
+    void ForgetSubtree(const std::vector<MControl*>& subtree);
+    // Marks the controls of the list painted after control (and overlapping rect) for re-rendering.
+    void AddControlsAbove(ControlList& list, CriticalSection& lock, MControl* control, CRect rect,
+                          bool& met, CRect& dirty);
+    template <class Call> int OfferToControls(Call call);
+    int HoverAccepts(UINT keys, CPoint point) const;
+
     MWindow* m_owner; // borrowed: the window object that owns the host
     int m_initialised;
     HWND m_hWnd;
-    HDC m_hPaintDC; // from GetDC in Init, released in DestroyData
+    WindowDC m_paintDC; // taken by Init, given back by DestroyData
     CRect m_captionRect;
     int m_maxWidth;
     int m_maxHeight;
