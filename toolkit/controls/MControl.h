@@ -208,6 +208,15 @@ protected:
     MemoryDC m_animateDC;
     CString m_tooltip;
     HCURSOR m_cursor; // shared system cursor, not owned
+
+private:
+    // The left and right variants of the button entry points.
+    int OnButtonDown(UINT flags, CPoint point, bool left);
+    int OnButtonUp(UINT flags, CPoint point, bool left);
+    int OnButtonDblClk(UINT flags, CPoint point, bool left);
+    MControl* FindFocusedChild();
+    // Key routing once the control that owns the key has been found.
+    int RouteKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 };
 
 } // namespace Vantix
