@@ -239,8 +239,12 @@ private:
     // Marks the controls of the list painted after control (and overlapping rect) for re-rendering.
     void AddControlsAbove(ControlList& list, CriticalSection& lock, MControl* control, CRect rect,
                           bool& met, CRect& dirty);
-    template <class Call> int OfferToControls(Call call);
+    // The hover control is visible, takes mouse input and accepts the point.
     int HoverAccepts(UINT keys, CPoint point) const;
+    // The shared steps of the left and right button handlers.
+    int OnButtonDown(UINT keys, CPoint point, bool left);
+    int OnButtonUp(UINT keys, CPoint point, bool left);
+    int OnButtonDblClk(UINT keys, CPoint point, bool left);
 
     MWindow* m_owner; // borrowed: the window object that owns the host
     int m_initialised;
