@@ -15,8 +15,12 @@ bool TemperatureReport::IsReading(float celsius) {
 int TemperatureReport::DisplayValue(float celsius, int unit) {
     double held = std::fmax(-kTruncationLimit, std::fmin(kTruncationLimit, celsius));
     int value = static_cast<int>(held);
-    if (unit == 1)
-        value = static_cast<int>(value * 1.8 + 32.0);
+    if (unit == 1) {
+        // Each step rounded to a double: in the x87 unit's wider registers -5 C would come out as 22 F.
+        volatile double product = value * 1.8;
+        volatile double fahrenheit = product + 32.0;
+        value = static_cast<int>(fahrenheit);
+    }
     if (value > kHighest)
         value = kHighest;
     // The display has no minus sign: below zero would put a byte that is no digit in the report.
