@@ -18,7 +18,8 @@ public:
     CDragSourceHelper& operator=(const CDragSourceHelper&) = delete;
     ~CDragSourceHelper();
 
-    // E_FAIL without the system helper.
+    // E_FAIL without the system helper. On success the system helper owns the bitmap; otherwise the
+    // caller still does.
     HRESULT InitializeFromBitmap(HBITMAP bitmap, POINT& cursor, RECT& rect, IDataObject* data,
                                  COLORREF colorKey);
     HRESULT InitializeFromWindow(HWND window, POINT& point, IDataObject* data);

@@ -25,9 +25,16 @@ public:
 
     virtual ~CEnumFormatEtc();
 
+    // A FORMATETC copy with its own target device (from CoTaskMemAlloc), as a receiver of formats
+    // expects to free it; FreeFormat frees that device.
+    static FORMATETC CopyFormat(const FORMATETC& format);
+    static void FreeFormat(FORMATETC& format);
+
 private:
+    CEnumFormatEtc(const std::vector<FORMATETC>& formats, ULONG position);
+
     LONG m_cRefCount;
-    std::vector<FORMATETC> m_pFmtEtc;
+    std::vector<FORMATETC> m_pFmtEtc; // own copies: their target devices are freed with the enumerator
     ULONG m_iCur;
 };
 

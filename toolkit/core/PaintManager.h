@@ -34,6 +34,7 @@
 
 namespace Vantix {
 
+class CIDataObject;
 class MObject;
 class MRichEdit;
 class MWindow;
@@ -125,8 +126,20 @@ public:
 
     // ---- drag and drop (PaintManagerDragDrop.cpp) ----
 
+    // Registers the window as a drop target for pictures; 0 when OLE refuses.
     BOOL InitDragDrop();
+    // Withdraws the registration; DestroyData calls it while the window still exists, since OLE keeps
+    // a pointer to the host until then.
+    void UninitDragDrop();
+    // Hands the dropped picture to the window as STM_SETIMAGE; false when the window kept the medium.
     bool OnDrop(FORMATETC* format, STGMEDIUM* medium, DWORD* effect) override;
+
+    // Conversions of dropped data into a new device-dependent bitmap (empty when the data does not
+    // convert): a packed DIB in global memory, a metafile played at its frame size in window's
+    // pixels, the first file of a file drop loaded as a bitmap file.
+    static GdiObject<HBITMAP> CreateBitmapFromDIB(HGLOBAL packedDib);
+    static GdiObject<HBITMAP> CreateBitmapFromMetaFile(HENHMETAFILE metafile, HWND window);
+    static GdiObject<HBITMAP> LoadBitmapFromDrop(HDROP drop);
 
     // ---- painting (PaintManagerPaint.cpp) ----
 
@@ -224,6 +237,12 @@ private:
 
     // OLE drag of the hover control, from the mouse-move handler while a drag is pending.
     void StartControlDrag();
+    // Stores the drop bitmap in the data object as a bitmap and as an enhanced metafile.
+    bool OfferDropBitmap(CIDataObject& data, HBITMAP copy);
+    // STM_SETIMAGE to the window, which takes the bitmap; a bitmap it gives back is deleted.
+    void SendDroppedImage(GdiObject<HBITMAP> bitmap);
+
+    HWND m_dropTargetWnd = nullptr; // the window registered with RegisterDragDrop, or null
 
     // ---- registry and input ----
 

@@ -24,11 +24,16 @@ protected:
     virtual void OnMTimer(UINT id) = 0;
 
 public:
+    // Stops every timer. A derived class whose OnMTimer uses its own members must stop its timers in
+    // its own destructor: once that has run, a tick would find those members gone.
     virtual ~RKTimer();
 
-    // Returns the id from timeSetEvent (0 when it failed; the record is kept anyway).
+    // Returns the id from timeSetEvent (0 when it failed; the record is kept anyway). A tick that fires
+    // before this returns is not delivered.
     UINT SetTimer(UINT delay, CString name, int isAppTimer);
-    // Stop and remove the first matching timer; return the number of timers left.
+    // Stop and remove the first matching timer; return the number of timers left. When a stop returns,
+    // no callback of that timer runs any more, unless the stop was called from that callback itself.
+    // So never stop a timer while holding a lock its callback takes.
     int KillTimer(UINT id);
     int KillTimer(CString name);
     void KillTimer();
@@ -51,11 +56,32 @@ private:
         CString name;
         int isAppTimer;
     };
+    // A callback between its start and its end, so that a stop can wait for it.
+    struct RunningTick {
+        UINT id;
+        DWORD thread;
+    };
 
     // Every live instance, in construction order.
     static std::vector<RKTimer*>& Registry();
+    static bool IsRegistered(const RKTimer* timer);
+    // Returns the resolution to start timers with.
+    static UINT RaiseResolution();
+    static void LowerResolutionIfLast(RKTimer* leaving);
+
+    // Marks a tick as running when its instance is alive and the timer still listed.
+    static bool BeginTick(RKTimer* timer, UINT id);
+    void EndTick(UINT id);
+    void DeliverTick(UINT id);
+    template <class Match> int StopFirst(Match matches);
+    void WaitForTicks(bool anyTimer, UINT id);
+
+    // These expect the timer lock to be held.
+    const TimerRecord* FindRecord(UINT id) const;
+    bool HasForeignTick(bool anyTimer, UINT id) const;
 
     std::vector<TimerRecord> m_timers;
+    std::vector<RunningTick> m_running;
 };
 
 } // namespace Vantix
