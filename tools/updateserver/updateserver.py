@@ -10,11 +10,16 @@ Modes:
   _nolength     no Content-Length header; the body ends when the connection closes
   _short        announces 100 bytes more than it sends, then closes
   _drop         closes the connection without any answer
+  _slow         sends the body in pieces of 10240 bytes, 0.2 s apart
   _statusNNN    answers with status NNN and the file's body (or a short error page)
   _quit         answers and stops the server
 
-The server binds 127.0.0.1 on a free port and writes the port to --port-file. It stops by itself after
---lifetime seconds, or when the process that started it ends.
+A file may also carry modes of its own: a file named like it with ".mode" appended holds mode names
+(without "_"), so one package can misbehave while the "version" file beside it is served normally.
+
+The server binds 127.0.0.1 on a free port and writes the port to --port-file; with --log it appends every
+request path to that file. It stops by itself after --lifetime seconds, or when the process that started it
+ends.
 """
 
 import argparse
@@ -33,9 +38,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
         pass
 
     def do_GET(self):
+        if self.server.log:
+            with open(self.server.log, "a") as f:
+                f.write(self.path + "\n")
         segments = [s for s in self.path.split("?")[0].split("/") if s]
         modes = [s[1:] for s in segments if s.startswith("_")]
         parts = [s for s in segments if not s.startswith("_")]
+        modes += self.file_modes(parts)
         if "quit" in modes:
             self.answer(200, b"bye")
             threading.Thread(target=self.server.shutdown, daemon=True).start()
@@ -51,6 +60,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if body is None:
             body = b"Not Found"
         self.answer(status, body, modes)
+
+    def file_modes(self, parts):
+        if not parts or any(p in (".", "..") for p in parts):
+            return []
+        path = os.path.join(self.server.root, *parts) + ".mode"
+        if not os.path.isfile(path):
+            return []
+        with open(path) as f:
+            return f.read().split()
 
     def read_file(self, parts):
         if any(p in (".", "..") for p in parts):
@@ -70,13 +88,24 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header("Content-Length", str(len(body)))
         self.send_header("Connection", "close")
         self.end_headers()
-        self.wfile.write(body)
+        if "slow" in modes:
+            for at in range(0, len(body), 10240):
+                self.wfile.write(body[at:at + 10240])
+                self.wfile.flush()
+                time.sleep(0.2)
+        else:
+            self.wfile.write(body)
         self.wfile.flush()
         self.close_connection = True
 
 
 class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
     daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A client that cancels or drops a transfer is part of the tests, not an error.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
 
 
 def watch(server, lifetime, parent):
@@ -90,11 +119,13 @@ def main():
     parser = argparse.ArgumentParser(description="Loopback update server for tests")
     parser.add_argument("--root", required=True, help="folder whose files are served")
     parser.add_argument("--port-file", required=True, help="file that receives the chosen port")
+    parser.add_argument("--log", help="file that receives every request path, one a line")
     parser.add_argument("--lifetime", type=float, default=600.0, help="seconds before stopping by itself")
     args = parser.parse_args()
 
     server = Server(("127.0.0.1", 0), Handler)
     server.root = args.root
+    server.log = args.log
     temporary = args.port_file + ".tmp"
     with open(temporary, "w") as f:
         f.write(str(server.server_address[1]))

@@ -44,7 +44,8 @@ LoopbackUpdateServer::LoopbackUpdateServer() {
 
     std::wstring command = L"\"" + FromLinuxPath(UPDATESERVER_PYTHON) + L"\" \"" +
                            Widen(UPDATESERVER_SCRIPT) + L"\" --root \"" + Widen(m_workFolder + "/root") +
-                           L"\" --port-file \"" + Widen(m_workFolder + "/port") + L"\" --lifetime 300";
+                           L"\" --port-file \"" + Widen(m_workFolder + "/port") + L"\" --log \"" +
+                           Widen(m_workFolder + "/requests") + L"\" --lifetime 300";
     STARTUPINFOW startup = {sizeof(startup)};
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -87,4 +88,16 @@ void LoopbackUpdateServer::RemoveFile(const std::string& relativePath) const {
 
 std::wstring LoopbackUpdateServer::WindowsPath(const std::string& relativePath) const {
     return FromLinuxPath(m_workFolder + "/root/" + relativePath);
+}
+
+std::vector<std::string> LoopbackUpdateServer::Requests() const {
+    std::ifstream in(FromLinuxPath(m_workFolder + "/requests").c_str());
+    std::vector<std::string> paths;
+    for (std::string line; std::getline(in, line);)
+        paths.push_back(line);
+    return paths;
+}
+
+void LoopbackUpdateServer::ClearRequests() const {
+    DeleteFileW(FromLinuxPath(m_workFolder + "/requests").c_str());
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/KernelHandle.h"
 
@@ -24,6 +25,9 @@ public:
     // Writes a file below the served folder, relative path with "/" separators; folders are created.
     void WriteFile(const std::string& relativePath, const std::string& content) const;
     void RemoveFile(const std::string& relativePath) const;
+    // The paths requested so far, oldest first; ClearRequests forgets them.
+    std::vector<std::string> Requests() const;
+    void ClearRequests() const;
 
 private:
     std::wstring WindowsPath(const std::string& relativePath) const;

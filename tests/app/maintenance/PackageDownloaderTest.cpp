@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "LoopbackUpdateServer.h"
@@ -116,6 +117,29 @@ TEST_F(PackageDownloaderTest, AFailedDownloadLeavesNoFile) {
             EXPECT_EQ(c.progress, progress) << c.path;
         }
     }
+}
+
+TEST_F(PackageDownloaderTest, ACancelEndsTheDownloadAndLeavesNoFile) {
+    s_server->WriteFile("download/slow.zip", Pattern(200000));
+    int result = 0;
+    std::thread worker([&] {
+        result = m_downloader.DownloadUrlToFile(s_server->Url(L"/_slow/download/slow.zip"), m_target,
+                                                m_messages.Window());
+    });
+    // Cancel once the first piece has arrived (the first value above 10).
+    DWORD start = GetTickCount();
+    bool pieceArrived = false;
+    while (!pieceArrived && GetTickCount() - start < 10000) {
+        for (LPARAM value : m_messages.TakeValues(WM_DOWNLOAD_PROGRESS))
+            pieceArrived = pieceArrived || value > 10;
+        Sleep(10);
+    }
+    m_downloader.Cancel();
+    worker.join();
+    EXPECT_TRUE(pieceArrived);
+    EXPECT_EQ(PackageDownloader::DOWNLOAD_FAILED, result);
+    EXPECT_FALSE(TargetExists());
+    EXPECT_TRUE(GetTickCount() - start < 3000) << "the download went on after the cancel";
 }
 
 } // namespace
