@@ -13,12 +13,12 @@
 
 class CHidDeviceManager {
 public:
-    static const unsigned kVendorId = 0x1A2C;
-    static const unsigned kProductId = 0x4F84;
-    static const unsigned short kVendorUsagePage = 0xFF01;
-    static const unsigned short kVendorUsage = 1;
-    static const unsigned char kReportId = 0x07;
-    static const size_t kReportSize = 65;
+    static constexpr unsigned kVendorId = 0x1A2C;
+    static constexpr unsigned kProductId = 0x4F84;
+    static constexpr unsigned short kVendorUsagePage = 0xFF01;
+    static constexpr unsigned short kVendorUsage = 1;
+    static constexpr unsigned char kReportId = 0x07;
+    static constexpr size_t kReportSize = 65;
 
     static CHidDeviceManager& Instance();
 

@@ -34,8 +34,8 @@ protected:
     virtual void RunStep() = 0;
 
 private:
-    static const DWORD kPauseMs = 16;
-    static const DWORD kStopWaitMs = 1000;
+    static constexpr DWORD kPauseMs = 16;
+    static constexpr DWORD kStopWaitMs = 1000;
 
     static unsigned __stdcall ThreadProcedure(void* argument);
     void ReleaseEndedThread();

@@ -8,7 +8,7 @@
 class HidDeviceEntry {
 public:
     // Device paths are kept to this many characters; longer ones are cut, as nothing reads them back.
-    static const size_t kMaxPathLength = 1023;
+    static constexpr size_t kMaxPathLength = 1023;
 
     HidDeviceEntry(hid_device* device, int position, const hid_device_info& info,
                    const std::wstring& product);

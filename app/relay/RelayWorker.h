@@ -16,7 +16,7 @@ class MWindow;
 
 class RelayWorker {
 public:
-    static const DWORD kTickRestMs = 1000;
+    static constexpr DWORD kTickRestMs = 1000;
 
     // thread: the worker thread whose steps run here, borrowed; its rest is cut short by Stop.
     explicit RelayWorker(CThreadBasic& thread, const char* recordName = TemperatureRecord::kDefaultName);

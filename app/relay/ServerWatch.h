@@ -16,7 +16,7 @@ public:
     bool OnTimerTick();
 
 private:
-    static const int kLastTick = 10;
+    static constexpr int kLastTick = 10;
 
     const TemperatureRecord& m_record;
     std::function<void()> m_startServer;

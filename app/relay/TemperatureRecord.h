@@ -11,9 +11,9 @@
 class TemperatureRecord {
 public:
     static const char kDefaultName[];
-    static const unsigned kSize = 584;
-    static const unsigned kCpuTemperatureOffset = 152;
-    static const unsigned kServerStatusOffset = 156;
+    static constexpr unsigned kSize = 584;
+    static constexpr unsigned kCpuTemperatureOffset = 152;
+    static constexpr unsigned kServerStatusOffset = 156;
 
     explicit TemperatureRecord(const char* name = kDefaultName);
 

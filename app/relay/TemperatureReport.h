@@ -7,7 +7,7 @@
 
 class TemperatureReport {
 public:
-    static const size_t kSize = 65;
+    static constexpr size_t kSize = 65;
     using Bytes = std::array<unsigned char, kSize>;
 
     // False when the record holds no temperature: exactly 0.0 (nothing published yet), or a pattern that
