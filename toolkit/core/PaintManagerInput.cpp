@@ -156,9 +156,13 @@ int PaintManager::OnMouseMove(UINT keys, CPoint point) {
         }
         ClearTooltip();
     }
-    // While the left button is held on a control no other control sees the moves.
-    if (m_pressed)
+    // While the left button is held on a control no other control sees the moves; the pressed control
+    // follows the pointer outside its rectangle too, as the capture promises.
+    if (m_pressed) {
+        if (m_hover)
+            m_hover->OnMouseMove(keys, point);
         return 1;
+    }
     if (!m_mouseTracking) {
         m_hover = nullptr;
         return 1;
