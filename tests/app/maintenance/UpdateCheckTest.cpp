@@ -63,6 +63,7 @@ const FetchCase kFetches[] = {
     {true, "1.0.0.3", L"/_drop", UrlTextFetcher::FETCH_FAILED, L""},
     {true, "1.0.0.3", L"/_status500", UrlTextFetcher::FETCH_FAILED, L""},
     {false, "", L"", UrlTextFetcher::FETCH_FAILED, L""}, // 404 with the 9-character page "Not Found"
+    {true, std::string(70000, '1'), L"", UrlTextFetcher::FETCH_FAILED, L""}, // no "version" file is that big
 };
 
 TEST_F(UpdateCheckTest, FetchUrlTextReturnsTheBodyOnlyForAWholeSuccessfulAnswer) {
