@@ -27,6 +27,10 @@ protected:
     COLORREF m_color;
     int m_frame;
     Gdiplus::Color m_frameColor;
+
+private:
+    // A fill of the colour blended over the surface from the start to the end transparency.
+    void RenderWash(HDC surface, const Gdiplus::Color& fill, int width, int height);
 };
 
 } // namespace Vantix

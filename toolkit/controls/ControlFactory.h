@@ -18,7 +18,7 @@ public:
     enum Table { WINDOW_TABLE, PANEL_TABLE };
 
     // The new control (owned by the caller), or null for an empty, null or unknown name (exact,
-    // case-sensitive comparison).
+    // case-sensitive comparison) and when the construction fails; nothing is thrown.
     static MControl* Construct(Table table, MObject* parent, const wchar_t* className, UINT id, CRect rect,
                                const wchar_t* text, int visible, int enabled);
 };

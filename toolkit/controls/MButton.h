@@ -15,6 +15,7 @@ class VANTIX_API MButton : public MControlFont {
 public:
     enum State { STATE_NORMAL = 0, STATE_HOVER = 1, STATE_PRESSED = 2, STATE_DISABLED = 3 };
 
+    // Made disabled, it starts in the disabled state.
     MButton(MObject* parent, UINT id, CRect rect, const wchar_t* caption, int visible, int enabled);
     ~MButton() override;
 
@@ -38,6 +39,12 @@ protected:
     int m_iconCount;
     CRect m_iconRect;
     CRect m_textRect; // relative to the button; empty means the whole button
+
+private:
+    // 1 when the state changed; a change asks for a new copy of the surface.
+    int ChangeState(int state);
+    void RenderBackground(Gdiplus::Graphics& graphics, int width, int height);
+    void RenderCaption(Gdiplus::Graphics& graphics, int width, int height);
 };
 
 } // namespace Vantix

@@ -50,6 +50,7 @@ public:
     void SetFontStyle(Gdiplus::FontStyle style) { m_fontStyle = style; }
     Gdiplus::FontStyle GetFontStyle() const { return m_fontStyle; }
     CString GetTextFont() const { return m_fontName; }
+    Gdiplus::Color GetTextColor() const { return m_textColor; }
     void SetTextRenderingHint(Gdiplus::TextRenderingHint hint) { m_renderingHint = hint; }
     // A fresh clone of the host's family for the global font, owned by this control; null without host.
     Gdiplus::FontFamily* GetFontFamily(const wchar_t* name);

@@ -26,6 +26,8 @@ public:
     MPicture(MObject* parent, UINT id, CRect rect, int visible, int enabled);
     ~MPicture() override;
 
+    // Replace the picture's own image by a resource of the application or a file of the skin
+    // folder; count cells side by side (below 1 counts as 1), the first of which is shown.
     BOOL SetImage(UINT id, CString type, int count) override;
     BOOL SetImage(const wchar_t* name, int count) override;
 
@@ -44,6 +46,12 @@ protected:
     int m_frameBottom;
     CRect m_customRect;
     GdiplusObject<Gdiplus::Image> m_ownImage; // m_image points at it
+
+private:
+    // Owns image (null or undecodable: none) as a strip of count cells.
+    void TakeImage(Gdiplus::Image* image, int count);
+    void RenderImage(Gdiplus::Graphics& graphics, int width, int height);
+    void RenderTiles(Gdiplus::Graphics& graphics, int width, int height);
 };
 
 } // namespace Vantix

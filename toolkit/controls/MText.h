@@ -6,6 +6,7 @@
 
 #include "controls/MControlFont.h"
 #include "core/CString.h"
+#include "core/CStringException.h"
 #include "core/VantixApi.h"
 
 namespace Vantix {
@@ -22,12 +23,21 @@ public:
     void EnableMultiLine(int on) { m_multiLine = on; }
     void EnableShadow(int on) { m_shadow = on; }
     void EnableVCenter(int on) { m_vCenter = on; }
+    // The colour is taken only when the flag changes.
     void EnableTextBack(int on, Gdiplus::Color color);
-    // A null text or title throws CStringException(E_FAIL).
-    void SetMarkText(const wchar_t* mark);
-    void SetMarkText(const wchar_t* mark, Gdiplus::Color color, int option);
-    void SetTitleMarkText(const wchar_t* title, const wchar_t* mark, int option);
-    void SetMarkText(const wchar_t* title, const wchar_t* mark, Gdiplus::Color color, int option);
+
+    // The mark is stored only. A null mark or title throws CStringException(E_FAIL) here, in the
+    // caller's module, so that no exception leaves the library.
+    void SetMarkText(const wchar_t* mark) { SetMarkText(mark, m_markColor, m_markOption); }
+    void SetMarkText(const wchar_t* mark, Gdiplus::Color color, int option) {
+        ApplyMarkText(GetTitle(), Required(mark), color, option);
+    }
+    void SetTitleMarkText(const wchar_t* title, const wchar_t* mark, int option) {
+        SetMarkText(title, mark, m_markColor, option);
+    }
+    void SetMarkText(const wchar_t* title, const wchar_t* mark, Gdiplus::Color color, int option) {
+        ApplyMarkText(Required(title), mark, color, option);
+    }
     int GetVirtualHeight();
 
 protected:
@@ -46,6 +56,16 @@ protected:
     int m_markOption;
     int m_multiLine;
     int m_vCenter;
+
+private:
+    static const wchar_t* Required(const wchar_t* text) {
+        if (!text)
+            throw CStringException(E_FAIL);
+        return text;
+    }
+    // Stores what differs and then asks for a repaint; nothing when all is the same.
+    void ApplyMarkText(CString title, CString mark, Gdiplus::Color color, int option);
+    void RenderTitle(Gdiplus::Graphics& graphics, int width, int height);
 };
 
 } // namespace Vantix
