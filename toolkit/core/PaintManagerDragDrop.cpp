@@ -9,6 +9,7 @@
 #include "core/CIDropSource.h"
 #include "core/ComPtr.h"
 #include "core/MemoryDC.h"
+#include "core/MetaFileDC.h"
 #include "core/WindowDC.h"
 
 namespace Vantix {
@@ -154,8 +155,9 @@ GdiObject<HBITMAP> PaintManager::CreateBitmapFromMetaFile(HENHMETAFILE metafile,
     // The frame is kept in hundredths of a millimetre.
     int horizontal = ::GetDeviceCaps(dc.Get(), HORZSIZE) * 100;
     int vertical = ::GetDeviceCaps(dc.Get(), VERTSIZE) * 100;
-    int width = header.rclBounds.right;
-    int height = header.rclBounds.bottom;
+    // The bounds are inclusive: a picture recorded from (0, 0) ends one pixel short of its size.
+    int width = header.rclBounds.right + 1;
+    int height = header.rclBounds.bottom + 1;
     if (horizontal <= 0 || vertical <= 0 || width <= 0 || height <= 0)
         return bitmap;
     int horzRes = ::GetDeviceCaps(dc.Get(), HORZRES);
@@ -228,22 +230,20 @@ bool PaintManager::OfferDropBitmap(CIDataObject& data, HBITMAP copy) {
 
     // The same picture as a metafile, for receivers that take no bitmaps.
     BITMAP info;
-    HDC metaDC = ::GetObjectW(copy, sizeof(info), &info)
-                     ? ::CreateEnhMetaFileW(GetPaintDC(), nullptr, nullptr, nullptr)
-                     : nullptr;
-    if (!metaDC)
+    MetaFileDC recorder;
+    if (!::GetObjectW(copy, sizeof(info), &info) || !recorder.Create(GetPaintDC()))
         return true;
     {
         MemoryDC picture;
         if (picture.Create(GetPaintDC())) {
             picture.Select(copy);
-            ::BitBlt(metaDC, 0, 0, info.bmWidth, info.bmHeight, picture.Get(), 0, 0, SRCCOPY);
+            ::BitBlt(recorder.Get(), 0, 0, info.bmWidth, info.bmHeight, picture.Get(), 0, 0, SRCCOPY);
         }
     }
     FORMATETC metaFormat = MakeFormat(CF_ENHMETAFILE, TYMED_ENHMF);
     STGMEDIUM metaMedium = {};
     metaMedium.tymed = TYMED_ENHMF;
-    metaMedium.hEnhMetaFile = ::CloseEnhMetaFile(metaDC);
+    metaMedium.hEnhMetaFile = recorder.Close();
     if (metaMedium.hEnhMetaFile && FAILED(data.SetData(&metaFormat, &metaMedium, TRUE)))
         ::DeleteEnhMetaFile(metaMedium.hEnhMetaFile);
     return true;
