@@ -7,10 +7,14 @@
 
 #include "core/CString.h"
 #include "core/GdiplusObject.h"
+#include "core/VantixApi.h"
 
 namespace Vantix {
 
-struct ImgResInfo {
+struct VANTIX_API ImgResInfo {
+    // Takes the image; a frame count below 1 counts as 1, so the frame width is always defined.
+    ImgResInfo(GdiplusObject<Gdiplus::Image>&& loaded, int frames);
+
     GdiplusObject<Gdiplus::Image> image;
     int frameWidth = 0; // image width / frame count
     int height = 0;

@@ -1,7 +1,10 @@
 // Owning holder of a memory device context: puts back the object it displaced, then deletes the DC.
+// Counted as a GDI object by LiveObjectCount.
 #pragma once
 
 #include <windows.h>
+
+#include "core/LiveObjectCount.h"
 
 namespace Vantix {
 
@@ -30,6 +33,8 @@ public:
     bool Create(HDC reference) {
         Reset();
         m_dc = ::CreateCompatibleDC(reference);
+        if (m_dc)
+            LiveObjectCount::AddGdi();
         return m_dc != nullptr;
     }
     HDC Get() const { return m_dc; }
@@ -47,6 +52,7 @@ public:
         if (m_previous)
             ::SelectObject(m_dc, m_previous);
         ::DeleteDC(m_dc);
+        LiveObjectCount::RemoveGdi();
         m_dc = nullptr;
         m_previous = nullptr;
     }

@@ -6,12 +6,15 @@
 //   PaintManager.cpp          set-up, teardown, registry, window operations, factory entries
 //   PaintManagerInput.cpp     message entry, mouse, wheel, keys, focus order
 //   PaintManagerDragDrop.cpp  drop-target registration, drag start and drop handling
-//   PaintManagerPaint.cpp     painting, background, invalidation, message overlay, drag image
-//   PaintManagerServices.cpp  timers, ticks, tooltip, balloon, shadow, caret, fonts, image records
+//   PaintManagerPaint.cpp     painting, background, invalidation, drag image
+//   PaintManagerOverlay.cpp   the info overlay and the message and progress overlay
+//   PaintManagerServices.cpp  timers, ticks, tooltip, balloon, shadow, caret
+//   PaintManagerResources.cpp fonts, image records
 #pragma once
 
 #include <windows.h>
 #include <gdiplus.h>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <vector>
@@ -26,6 +29,7 @@
 #include "core/GdiObject.h"
 #include "core/GdiplusObject.h"
 #include "core/ImgResInfo.h"
+#include "core/PaintBuffer.h"
 #include "core/VantixApi.h"
 #include "core/WindowDC.h"
 #include "windows/MAirBladder.h"
@@ -35,8 +39,8 @@
 namespace Vantix {
 
 class CIDataObject;
+class MControlFont;
 class MObject;
-class MRichEdit;
 class MWindow;
 
 // Background drawing of a host: the image stretched, or as a nine-grid frame; other values: none.
@@ -141,7 +145,7 @@ public:
     static GdiObject<HBITMAP> CreateBitmapFromMetaFile(HENHMETAFILE metafile, HWND window);
     static GdiObject<HBITMAP> LoadBitmapFromDrop(HDROP drop);
 
-    // ---- painting (PaintManagerPaint.cpp) ----
+    // ---- painting (PaintManagerPaint.cpp, PaintManagerOverlay.cpp) ----
 
     void SetBackMode(enumBackMode mode, int corner);
     void SetBackColor(COLORREF inner, COLORREF border);
@@ -156,6 +160,9 @@ public:
     void SetMessage(CString text, CRect rect, MsgLevel level);
     void SetProgress(int percent, CString text, CRect rect);
     int OnPaint();
+    // The client image a paint pass shows, composed for the update rectangle (clipped to the client
+    // area) into a new buffer of the client size; empty without a window or a client area.
+    PaintBuffer RenderFrame(CRect update);
     void DrawBackImage(Gdiplus::Graphics& graphics, CRect rect);
     void DrawControl(HDC dc, CRect rect);
     // A new bitmap with part of the control's image (the caller owns it); null for a null control.
@@ -163,7 +170,7 @@ public:
     int OnNcPaint();
     int OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
 
-    // ---- services (PaintManagerServices.cpp) ----
+    // ---- services (PaintManagerServices.cpp, PaintManagerResources.cpp) ----
 
     // Control timers: system timers on the host window, one per control and key.
     int SetTimer(MControl* control, UINT key, UINT elapse);
@@ -203,12 +210,13 @@ public:
     void SetShadowShow(BOOL show);
     void DisableShadow(BOOL disable);
 
-    // Caret drawn into the paint buffer for rich-edit controls.
+    // Caret drawn into the paint buffer for text controls (the rich edit): in the owner's text
+    // colour while the owner and the window have the focus.
     int CreateCaret(HBITMAP bitmap, int width, int height);
-    int SetCaretPos(MRichEdit* owner, int x, int y);
+    int SetCaretPos(MControlFont* owner, int x, int y);
     int ShowCaret(BOOL show);
     void DrawCaret(HDC dc, CRect rect);
-    MRichEdit* GetCurrentCaretObject() const { return m_caretObject; }
+    MControlFont* GetCurrentCaretObject() const { return m_caretObject; }
 
     // Fonts; families stay owned by the host.
     void AddGDITempFont(UINT id);
@@ -287,10 +295,30 @@ private:
 
     // ---- painting ----
 
+    // The host's own window timers; control timers never get these ids.
+    enum HostTimer : UINT {
+        TIMER_MESSAGE_HOLD = 66,
+        TIMER_MESSAGE_FADE = 88,
+        TIMER_PROGRESS = 99,
+        TIMER_CARET = 6553
+    };
+
     // Message overlay steps on the host's timers 66 (hold), 88 (fade) and 99 (progress).
     void OnMessageHoldTimer();
     void OnMessageFadeTimer();
     void OnProgressTimer();
+
+    // The rectangle to repaint: the update region's box or, for a layered window whose repaint was
+    // asked for without one, the whole client area. False when there is nothing to paint.
+    bool TakeUpdateRect(CRect& update);
+    // Layered windows may get no WM_PAINT from an invalidation alone: force one.
+    void InvalidateLayered();
+    void DrawBackground(Gdiplus::Graphics& graphics, const CRect& client);
+    // The info and message overlays, drawn through GDI+ so that their text keeps its alpha.
+    void DrawOverlays(PaintBuffer& frame, const CRect& client);
+    void DrawInfo(Gdiplus::Graphics& graphics, const CRect& client);
+    void DrawMessage(Gdiplus::Graphics& graphics);
+    void Present(const PaintBuffer& frame, HDC paintDC, const CRect& update);
 
     COLORREF m_innerColor;
     COLORREF m_borderColor;
@@ -308,6 +336,7 @@ private:
     int m_drawInfo;
     enumBackMode m_backMode;
     int m_backParam;
+    std::atomic<int> m_layeredPending{0}; // a layered repaint was asked for (any thread)
 
     // ---- services ----
 
@@ -319,10 +348,28 @@ private:
         MControl* control; // borrowed
     };
 
+    // A font family and, for a private font, the collection it comes from, which must outlive it.
+    struct TempFont {
+        GdiplusObject<Gdiplus::PrivateFontCollection> collection;
+        GdiplusObject<Gdiplus::FontFamily> family;
+    };
+
     void CaretBlink();
+    // The next system id for a control timer that no timer of this window holds and that is not one
+    // of the host's own; false when every id is taken.
+    bool NextTimerId(UINT& id);
+    // These expect the timer lock to be held.
+    TimerEntry* FindTimer(MControl* control, UINT key);
+    MControl* FindTimerControl(UINT systemId);
+    void CreateTooltip(const wchar_t* text);
+    void UpdateTooltipText(const wchar_t* text);
+    void CreateAirBladder();
+    // Copies the first family of the collection into the font map under name.
+    Gdiplus::FontFamily* StoreFirstFamily(const wchar_t* name,
+                                          GdiplusObject<Gdiplus::PrivateFontCollection> collection);
 
     MShadow m_shadow;
-    UINT m_tickTimerId;
+    std::atomic<UINT> m_tickTimerId; // read by ticks on the timer thread
     UINT m_timerIdCounter;
     UINT m_scrollVID;
     UINT m_scrollHID;
@@ -334,14 +381,14 @@ private:
     CRect m_caretRect;
     int m_caretDrawn;
     int m_caretShown;
-    MRichEdit* m_caretObject; // borrowed
+    MControlFont* m_caretObject; // borrowed
     std::map<CString, std::unique_ptr<ImgResInfo>> m_fileImages;
     std::map<UINT, std::unique_ptr<ImgResInfo>> m_appImages;
     std::map<UINT, std::unique_ptr<ImgResInfo>> m_libImages;
     CriticalSection m_imageLock;
     std::vector<std::unique_ptr<TimerEntry>> m_timers;
     CriticalSection m_timerLock;
-    std::map<CString, GdiplusObject<Gdiplus::FontFamily>> m_fonts;
+    std::map<CString, TempFont> m_fonts;
     std::vector<FontMemResource> m_gdiFonts;
     CriticalSection m_fontLock;
 

@@ -1,7 +1,10 @@
-// Owning holder of a window's device context taken with GetDC, given back with ReleaseDC.
+// Owning holder of a window's device context taken with GetDC, given back with ReleaseDC. Counted
+// as a GDI object by LiveObjectCount while it is held.
 #pragma once
 
 #include <windows.h>
+
+#include "core/LiveObjectCount.h"
 
 namespace Vantix {
 
@@ -17,14 +20,18 @@ public:
         Reset();
         m_dc = ::GetDC(hwnd);
         m_hwnd = m_dc ? hwnd : nullptr;
+        if (m_dc)
+            LiveObjectCount::AddGdi();
         return m_dc != nullptr;
     }
     HDC Get() const { return m_dc; }
     explicit operator bool() const { return m_dc != nullptr; }
 
     void Reset() {
-        if (m_dc)
+        if (m_dc) {
             ::ReleaseDC(m_hwnd, m_dc);
+            LiveObjectCount::RemoveGdi();
+        }
         m_dc = nullptr;
         m_hwnd = nullptr;
     }
