@@ -15,6 +15,8 @@
 
 namespace Vantix {
 
+struct ImgResInfo;
+
 class VANTIX_API MControlFont : public MControl {
 public:
     MControlFont(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled,
@@ -79,6 +81,12 @@ protected:
     int m_imageWidth;        // width of one cell of the strip
     int m_imageHeight;
     int m_imageCount;
+
+private:
+    // Takes the image, cell size and count of a host record; FALSE for none.
+    BOOL TakeImage(ImgResInfo* record);
+    // Asks the parent to repaint the control, when it is visible.
+    void RequestRepaint();
 };
 
 } // namespace Vantix
