@@ -116,6 +116,12 @@ bool PaintManager::OnDrop(FORMATETC* format, STGMEDIUM* medium, DWORD*) {
         SendDroppedImage(CreateBitmapFromDIB(medium->hGlobal));
     } else if (format->cfFormat == CF_BITMAP && medium->tymed == TYMED_GDI) {
         if (medium->hBitmap && ::IsWindow(m_hWnd)) {
+            // A bitmap with a release object stays its source's: the window gets a copy of it.
+            if (medium->pUnkForRelease) {
+                SendDroppedImage(GdiObject<HBITMAP>(
+                    static_cast<HBITMAP>(::CopyImage(medium->hBitmap, IMAGE_BITMAP, 0, 0, 0))));
+                return true;
+            }
             SendDroppedImage(GdiObject<HBITMAP>(medium->hBitmap));
             return false;
         }

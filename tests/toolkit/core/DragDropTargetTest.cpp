@@ -6,6 +6,7 @@
 #include <ole2.h>
 #include <vector>
 
+#include "CountingDataObject.h"
 #include "DragDropData.h"
 #include "core/CIDataObject.h"
 #include "core/CIDropTarget.h"
@@ -18,42 +19,6 @@ using Vantix::ComPtr;
 namespace {
 
 const DWORD kAllEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-
-// Counts the releases of the media it is attached to.
-class ReleaseCounter : public IUnknown {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ++releases;
-        return --references;
-    }
-    ULONG references = 0;
-    int releases = 0;
-};
-
-// A data object whose handed-out media report their release to a counter (which then owns nothing:
-// the test deletes the handles itself).
-class CountingDataObject : public CIDataObject {
-public:
-    explicit CountingDataObject(ReleaseCounter& counter) : CIDataObject(nullptr), m_counter(counter) {}
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-        HRESULT result = CIDataObject::GetData(format, medium);
-        if (result == S_OK) {
-            medium->pUnkForRelease = &m_counter;
-            m_counter.AddRef();
-            handedOut.push_back(medium->hGlobal);
-        }
-        return result;
-    }
-    std::vector<HANDLE> handedOut;
-
-private:
-    ReleaseCounter& m_counter;
-};
 
 struct DropCall {
     CLIPFORMAT format;
@@ -114,7 +79,7 @@ protected:
     }
 
     RecordingDropTarget m_target;
-    ReleaseCounter m_counter;
+    CountingDataObject::Counter m_counter;
     ComPtr<CIDataObject> m_data;
     std::vector<HANDLE> m_handedOut;
     POINTL m_point = {10, 10};
