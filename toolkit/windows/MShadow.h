@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gdiplus.h>
 #include <map>
+#include <vector>
 
 #include "core/CString.h"
 #include "core/GdiplusObject.h"
@@ -43,18 +44,38 @@ public:
 
     // Recomputes and shows the shadow picture of parent.
     void Update(HWND parent);
+    // The computed outline of parent (window rectangle parentRect) into a cleared bottom-up bitmap
+    // of the parent's size plus twice the shadow size each way.
+    void MakeShadow(UINT32* bits, HWND parent, const RECT* parentRect);
+    // The shadow window; null before Create and after the parent's WM_DESTROY.
+    HWND GetShadowWnd() const { return m_hWnd; }
 
     // Premultiplied 32-bit pixel of color at alpha.
     static DWORD PreMultiply(COLORREF color, BYTE alpha);
 
 private:
     enum State : BYTE { STATE_ENABLED = 1, STATE_VISIBLE = 2, STATE_PARENT_VISIBLE = 4 };
+    // The covered part of one line: start inclusive, end exclusive; empty when start >= end.
+    struct Span {
+        int start;
+        int end;
+    };
 
     static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static std::map<HWND, MShadow*>& GetShadowMap();
-    void MakeShadow(UINT32* bits, HWND parent, const RECT* parentRect);
+    void OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnParentSize(HWND parent, WPARAM type, LPARAM size);
+    void OnParentShow(BOOL shown);
+    // The parent's shape: its window region, or its whole window where it has none.
+    void FindLineEnds(HWND parent, int width, int height, std::vector<Span>& lines);
+    // State from the parent's style: 1 hidden, 5 minimised or maximised, 7 shown normally.
+    void TakeParentState(HWND parent);
+    void ShowShadowWindow(bool show);
     void Refresh();
+    POINT Placement(HWND parent) const;
     void MoveToParent(HWND parent);
+    // Puts the parent's own window procedure back and forgets the parent.
+    void Detach();
 
     static bool s_bHasInit;
 
@@ -79,6 +100,7 @@ private:
     PaintManager* m_host; // borrowed: the host that owns this shadow
     HWND m_hWnd;          // the shadow window; destroyed with the parent's WM_DESTROY
     WNDPROC m_OriParentProc;
+    HWND m_hParent; // borrowed: the subclassed window, until its WM_NCDESTROY
 };
 
 } // namespace Vantix
