@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <windows.h>
+
 #include "HidEmulatorControl.h"
 #include "relay/CHidDeviceManager.h"
 #include "relay/TemperatureReport.h"
@@ -142,6 +146,27 @@ TEST_F(CHidDeviceManagerTest, DisplayThatWentAwayIsDroppedAtTheNextRefresh) {
     m_devices.OpenMatchingDevices();
     m_devices.SetActive(true);
     EXPECT_EQ(1, m_devices.GetDeviceCount());
+}
+
+TEST_F(CHidDeviceManagerTest, EmulatorLogsWhatEachDisplayShows) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "hidemu_" + std::to_string(GetCurrentProcessId()) + ".log";
+    DeleteFileA(path.c_str());
+    Refresh("displays=2;log=" + path);
+    SendDigits(45);
+    SendDigits(7);
+    int version = 0;
+    m_devices.QueryFirmwareVersion(version);
+    std::string logged;
+    if (FILE* log = std::fopen(path.c_str(), "rb")) {
+        char buffer[512] = {};
+        logged.assign(buffer, std::fread(buffer, 1, sizeof(buffer), log));
+        std::fclose(log);
+    }
+    DeleteFileA(path.c_str());
+    EXPECT_EQ("display 1: 045\ndisplay 2: 045\ndisplay 1: 007\ndisplay 2: 007\ndisplay 1: firmware query\n",
+              logged);
 }
 
 } // namespace
