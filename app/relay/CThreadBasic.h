@@ -23,8 +23,6 @@ public:
     // Stops and waits without a time limit.
     void WaitUntilEnded();
     bool IsRunning() const { return m_running.load(); }
-    // The GetTickCount at start, which is also the thread's exit code.
-    DWORD StartTick() const { return m_startTick; }
 
     // Called by steps on the thread: sleeps up to milliseconds, returning at once when the thread is
     // being stopped (or was never started).
@@ -41,6 +39,7 @@ private:
     void ReleaseEndedThread();
 
     std::atomic<bool> m_running{false};
+    // GetTickCount at start, also the thread's exit code.
     DWORD m_startTick = 0;
     UniqueHandle m_wakeEvent;
     UniqueHandle m_thread;
