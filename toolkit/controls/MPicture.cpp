@@ -29,20 +29,20 @@ MPicture::MPicture(MObject* parent, UINT id, CRect rect, int visible, int enable
 MPicture::~MPicture() = default;
 
 BOOL MPicture::SetImage(const wchar_t* name, int count) {
-    TakeImage(name ? MRender::LoadImageFromFile(GetSkinPath() + name) : nullptr, count);
+    OwnImage(name ? MRender::LoadImageFromFile(GetSkinPath() + name) : nullptr, count);
     UpdateControl(1, 0);
     return m_image ? TRUE : FALSE;
 }
 
 BOOL MPicture::SetImage(UINT id, CString type, int count) {
-    TakeImage(MRender::LoadImageFromIDResource(id, type, Manager::m_hInstance), count);
+    OwnImage(MRender::LoadImageFromIDResource(id, type, Manager::m_hInstance), count);
     if (!m_image)
         return FALSE;
     UpdateControl(1, 0);
     return TRUE;
 }
 
-void MPicture::TakeImage(Gdiplus::Image* image, int count) {
+void MPicture::OwnImage(Gdiplus::Image* image, int count) {
     m_ownImage.Reset(image);
     if (m_ownImage && m_ownImage->GetLastStatus() != Gdiplus::Ok)
         m_ownImage.Reset();

@@ -49,7 +49,7 @@ protected:
 
 private:
     // Owns image (null or undecodable: none) as a strip of count cells.
-    void TakeImage(Gdiplus::Image* image, int count);
+    void OwnImage(Gdiplus::Image* image, int count);
     void RenderImage(Gdiplus::Graphics& graphics, int width, int height);
     void RenderTiles(Gdiplus::Graphics& graphics, int width, int height);
 };
