@@ -7,6 +7,7 @@
 
 #include "core/CPoint.h"
 #include "core/CString.h"
+#include "core/CStringException.h"
 #include "core/GdiObject.h"
 #include "core/GdiplusObject.h"
 #include "core/MWindow.h"
@@ -25,8 +26,13 @@ public:
     bool LoadBKImage(const wchar_t* fileName);
     bool LoadBKImage(UINT id, const wchar_t* type);
     void SetBackMode(int mode, int value);
-    // A null title, or a null first line with the title unchanged, throws CStringException(E_FAIL).
-    int SetAirBladderMsg(const wchar_t* title, const wchar_t* line1, const wchar_t* line2, POINT point);
+    // Shows the texts above the point; 1. A null title, or a null first line with the title unchanged,
+    // throws CStringException(E_FAIL), here in the caller's module, so no exception leaves the library.
+    int SetAirBladderMsg(const wchar_t* title, const wchar_t* line1, const wchar_t* line2, POINT point) {
+        if (!title || (!line1 && m_title == title))
+            throw CStringException(E_FAIL);
+        return SetMessage(title, line1, line2, point);
+    }
     void CloseWindow();
     LRESULT OnUserCloseWindow(WPARAM wParam, LPARAM lParam);
 
@@ -36,9 +42,14 @@ protected:
     virtual LRESULT OnKillFocus(HWND next);
     virtual LRESULT OnPaint();
     virtual void OnTimer(UINT id);
+    // The tip's picture with GDI: frame, title and both lines, into a width x height DC.
+    void DrawTip(HDC dc, int width, int height);
 
 private:
+    int SetMessage(const wchar_t* title, const wchar_t* line1, const wchar_t* line2, POINT point);
     HFONT GetTipFont(GdiObject<HFONT>& font, int height);
+    // Paints the client area through a memory bitmap onto dc.
+    void Present(HDC dc);
 
     CString m_title;
     CString m_line1;

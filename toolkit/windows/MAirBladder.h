@@ -6,7 +6,9 @@
 #include <gdiplus.h>
 
 #include "core/CPoint.h"
+#include "core/CSize.h"
 #include "core/CString.h"
+#include "core/CStringException.h"
 #include "core/GdiplusObject.h"
 #include "core/MWindow.h"
 #include "core/VantixApi.h"
@@ -42,8 +44,13 @@ public:
     bool LoadArrowTImage(const wchar_t* fileName);
     bool LoadArrowTImage(UINT id, const wchar_t* type);
     void SetBackMode(int mode, int value);
-    // Sets the message and refits the balloon; a null text throws CStringException(E_FAIL).
-    int SetAirBladderMsg(const wchar_t* text, POINT point, AIRBLADDER_TYPE type, AIRBLADDER_MODE mode);
+    // Sets the message and refits the balloon; 1. A null text throws CStringException(E_FAIL), here in
+    // the caller's module, so that no exception leaves the library.
+    int SetAirBladderMsg(const wchar_t* text, POINT point, AIRBLADDER_TYPE type, AIRBLADDER_MODE mode) {
+        if (!text)
+            throw CStringException(E_FAIL);
+        return SetMessage(text, point, type, mode);
+    }
     void CloseWindow();
     LRESULT OnUserCloseWindow(WPARAM wParam, LPARAM lParam);
 
@@ -53,9 +60,17 @@ protected:
     virtual LRESULT OnKillFocus(HWND next);
     virtual LRESULT OnPaint();
     virtual void OnTimer(UINT id);
+    // The balloon's picture: background frame and text, into a width x height image.
+    void DrawBalloon(Gdiplus::Graphics& graphics, int width, int height);
 
 private:
+    int SetMessage(const wchar_t* text, POINT point, AIRBLADDER_TYPE type, AIRBLADDER_MODE mode);
+    bool TakeImage(GdiplusObject<Gdiplus::Image>& image, int& width, int& height, Gdiplus::Image* loaded);
+    // The 14-pixel text font; one-line height through lineHeight.
+    CSize MeasureText(int& lineHeight);
     void FitWindow();
+    // Paints the client area and hands it with its per-pixel alpha to the system.
+    void Present();
 
     CString m_text;
     CPoint m_point;
