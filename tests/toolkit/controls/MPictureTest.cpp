@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "ControlPixels.h"
-#include "RenderTestImages.h"
+#include "support/TestImages.h"
 #include "controls/MPicture.h"
 #include "support/HostWindow.h"
 #include "support/SkinImageFile.h"

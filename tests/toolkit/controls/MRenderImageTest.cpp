@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RenderTestImages.h"
+#include "support/TestImages.h"
 #include "controls/MRender.h"
 #include "core/GdiplusObject.h"
 #include "core/LibraryModule.h"

@@ -1,8 +1,8 @@
-#include "RenderTestImages.h"
+#include "TestImages.h"
 
 #include <vector>
 
-#include "support/DibCanvas.h"
+#include "DibCanvas.h"
 
 namespace {
 
