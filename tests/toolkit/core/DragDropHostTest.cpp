@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <ole2.h>
+#include <commctrl.h>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,16 +41,12 @@ public:
         if (msg != STM_SETIMAGE || wParam != IMAGE_BITMAP)
             return 0;
         received.push_back(reinterpret_cast<HBITMAP>(lParam));
-        // Hands back the picture before, as a static control does; the host deletes it.
-        HBITMAP previous = giveBack;
-        giveBack = nullptr;
-        return reinterpret_cast<LRESULT>(previous);
+        return 1;
     }
     HBITMAP GetControlDropBitmap() override { return dragdrop::MakeBitmap(picture); }
 
     std::vector<HBITMAP> received;
     int buttonUps = 0;
-    HBITMAP giveBack = nullptr;
     Picture picture = dragdrop::FourColours();
 };
 
@@ -106,25 +103,18 @@ TEST_F(DragDropHostTest, WindowIsADropTargetUntilTheHostIsTornDown) {
 TEST_F(DragDropHostTest, EachDroppedPictureFormatReachesTheWindowAsABitmap) {
     struct Case {
         const char* what;
-        std::function<void(DragDropHostTest&)> offer;
+        std::function<void()> offer;
     };
     std::wstring file = dragdrop::TempPath(L"vantix-host-drop.bmp");
     ASSERT_TRUE(dragdrop::WriteBitmapFile(file, dragdrop::FourColours()));
     const Case cases[] = {
-        {"DIB",
-         [](DragDropHostTest& t) {
-             t.Store(CF_DIB, TYMED_HGLOBAL, dragdrop::MakePackedDib(dragdrop::FourColours()));
-         }},
-        {"bitmap",
-         [](DragDropHostTest& t) {
-             t.Store(CF_BITMAP, TYMED_GDI, dragdrop::MakeBitmap(dragdrop::FourColours()));
-         }},
-        {"bitmap file",
-         [&file](DragDropHostTest& t) { t.Store(CF_HDROP, TYMED_HGLOBAL, dragdrop::MakeFileDrop({file})); }},
+        {"DIB", [this] { Store(CF_DIB, TYMED_HGLOBAL, dragdrop::MakePackedDib(dragdrop::FourColours())); }},
+        {"bitmap", [this] { Store(CF_BITMAP, TYMED_GDI, dragdrop::MakeBitmap(dragdrop::FourColours())); }},
+        {"bitmap file", [this, &file] { Store(CF_HDROP, TYMED_HGLOBAL, dragdrop::MakeFileDrop({file})); }},
     };
     for (const Case& c : cases) {
         NewData();
-        c.offer(*this);
+        c.offer();
         size_t before = m_control->received.size();
         int buttonUpsBefore = m_control->buttonUps;
         EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), DragAndDrop()) << c.what;
@@ -179,13 +169,41 @@ TEST_F(DragDropHostTest, BitmapThatStaysItsSourcesReachesTheWindowAsACopy) {
     ::DeleteObject(sourceBitmap);
 }
 
+// The window itself answers STM_SETIMAGE (as a dialog may) and hands back the picture it had.
+class WindowThatSwapsPictures {
+public:
+    explicit WindowThatSwapsPictures(HWND hwnd) : m_hwnd(hwnd) {
+        ::SetWindowSubclass(m_hwnd, &WindowThatSwapsPictures::Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~WindowThatSwapsPictures() {
+        ::RemoveWindowSubclass(m_hwnd, &WindowThatSwapsPictures::Proc, 1);
+        ::DeleteObject(current);
+    }
+    HBITMAP current = nullptr;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR self) {
+        if (msg != STM_SETIMAGE)
+            return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+        auto* window = reinterpret_cast<WindowThatSwapsPictures*>(self);
+        HBITMAP previous = window->current;
+        window->current = reinterpret_cast<HBITMAP>(lParam);
+        return reinterpret_cast<LRESULT>(previous);
+    }
+    HWND m_hwnd;
+};
+
 TEST_F(DragDropHostTest, PictureTheWindowGivesBackIsDeleted) {
-    m_control->giveBack = dragdrop::MakeBitmap(dragdrop::FourColours());
-    HBITMAP givenBack = m_control->giveBack;
+    WindowThatSwapsPictures window(m_window.Handle());
+    window.current = dragdrop::MakeBitmap(dragdrop::FourColours());
+    HBITMAP givenBack = window.current;
     NewData();
     Store(CF_DIB, TYMED_HGLOBAL, dragdrop::MakePackedDib(dragdrop::FourColours()));
     DragAndDrop();
-    ASSERT_EQ(1u, m_control->received.size());
+
+    ASSERT_NE(givenBack, window.current);
+    EXPECT_EQ(dragdrop::FourColours().pixels, dragdrop::ReadPixels(window.current).values);
     EXPECT_EQ(0u, static_cast<unsigned>(::GetObjectType(givenBack)));
 }
 
