@@ -67,6 +67,10 @@ void MShadow::Create(PaintManager* host) {
         return;
     GetShadowMap()[parent] = this;
     m_hParent = parent;
+    // The parent's present size, so that its first shrink repaints at once like every later one.
+    RECT client = {};
+    ::GetClientRect(parent, &client);
+    m_WndSize = MAKELPARAM(client.right - client.left, client.bottom - client.top);
     TakeParentState(parent);
     m_OriParentProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MShadow::ParentProc)));
