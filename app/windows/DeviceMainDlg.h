@@ -26,7 +26,7 @@ public:
     enum TimerId : UINT { kTrayTimer = 200, kTrayRetryTimer = 201, kServerWatchTimer = 300 };
     enum CommandId : WPARAM { kExitCommand = 100, kFirmwareCheckCommand = 101, kSoftwareCheckCommand = 102 };
     static constexpr UINT kTrayDelayMs = 10000;
-    static constexpr UINT kTrayRetryMs = 5000;
+    static constexpr UINT kTrayRetryMs = 2000;
     static constexpr UINT kServerWatchMs = 5000;
     static constexpr UINT kClosePictureId = 31;
     static constexpr UINT kApplicationIconId = 107;
