@@ -1,0 +1,31 @@
+#include "ThermivoWindows.h"
+
+namespace {
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM found) {
+    if (GetPropW(window, L"TEMP") != reinterpret_cast<HANDLE>(1))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+} // namespace
+
+HWND ThermivoWindows::MainWindow() {
+    HWND window = nullptr;
+    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&window));
+    return window;
+}
+
+HWND ThermivoWindows::VisibleMessageBox() {
+    HWND box = FindWindowW(L"MWindow", L"MessageBox");
+    return box && IsWindowVisible(box) ? box : nullptr;
+}
+
+POINT ThermivoWindows::ButtonCentre(HWND box, bool yes) {
+    RECT client = {};
+    GetClientRect(box, &client);
+    const LONG middle = (client.right - client.left) / 2;
+    POINT centre = {yes ? middle - 70 : middle + 70, client.bottom - 25};
+    return centre;
+}

@@ -1,0 +1,28 @@
+// The windows of a running Thermivo as another process sees them: the main window (the top-level window
+// with the property "TEMP") and the application's message box (window name "MessageBox").
+#pragma once
+
+#include <windows.h>
+
+class ThermivoWindows {
+public:
+    static HWND MainWindow();
+    // The message box while it is shown; NULL otherwise.
+    static HWND VisibleMessageBox();
+    // The client point at the middle of the "YES" or "NO" button of a YES/NO box: both are 100 x 30
+    // pixels, 10 pixels above the bottom, 20 pixels either side of the middle.
+    static POINT ButtonCentre(HWND box, bool yes);
+    // Polls test every 50 ms until it holds or timeoutMs have passed; true when it held.
+    template <class Test> static bool WaitFor(DWORD timeoutMs, Test test) {
+        for (DWORD waited = 0;; waited += kPollMs) {
+            if (test())
+                return true;
+            if (waited >= timeoutMs)
+                return false;
+            Sleep(kPollMs);
+        }
+    }
+
+private:
+    static const DWORD kPollMs = 50;
+};
