@@ -46,10 +46,17 @@ std::unique_ptr<Gdiplus::Bitmap> DibCanvas::WrapAsBitmap() const {
                                              reinterpret_cast<BYTE*>(m_bits));
 }
 
-bool DibCanvas::SaveArtifact(const std::wstring& name) const {
+bool DibCanvas::SaveArtifact(const std::wstring& name, bool opaque) const {
     CreateDirectoryW(L"..\\artifacts", nullptr);
-    std::unique_ptr<Gdiplus::Bitmap> bitmap = WrapAsBitmap();
-    return SavePng(*bitmap, L"..\\artifacts\\" + name);
+    GdiFlush();
+    std::vector<uint32_t> pixels(m_bits, m_bits + m_width * m_height);
+    if (opaque) {
+        for (uint32_t& pixel : pixels)
+            pixel |= 0xFF000000;
+    }
+    Gdiplus::Bitmap bitmap(m_width, m_height, m_width * 4, PixelFormat32bppPARGB,
+                           reinterpret_cast<BYTE*>(pixels.data()));
+    return SavePng(bitmap, L"..\\artifacts\\" + name);
 }
 
 bool SavePng(Gdiplus::Image& image, const std::wstring& path) {

@@ -32,8 +32,9 @@ public:
                 count += test(Pixel(x, y)) ? 1 : 0;
         return count;
     }
-    // Writes a PNG into <build>\artifacts (the test's working folder is <build>\bin).
-    bool SaveArtifact(const std::wstring& name) const;
+    // Writes a PNG into <build>\artifacts (the test's working folder is <build>\bin); opaque for
+    // pictures drawn with plain GDI, which leaves the alpha bytes at 0.
+    bool SaveArtifact(const std::wstring& name, bool opaque = false) const;
 
 private:
     int m_width;

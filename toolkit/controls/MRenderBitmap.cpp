@@ -1,25 +1,11 @@
 // Device contexts, bitmaps, DIB sections and bitmap files.
 #include "controls/MRender.h"
 
+#include "core/WindowDC.h"
+
 namespace Vantix {
 
 namespace {
-
-// The screen's own device context, for its colour depth and default palette.
-class DisplayDC {
-public:
-    DisplayDC() : m_dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
-    DisplayDC(const DisplayDC&) = delete;
-    DisplayDC& operator=(const DisplayDC&) = delete;
-    ~DisplayDC() {
-        if (m_dc)
-            DeleteDC(m_dc);
-    }
-    HDC Get() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
 
 class GlobalBlock {
 public:
@@ -114,8 +100,9 @@ BOOL MRender::SaveBitmapToFile(HBITMAP bitmap, CString path) {
     BITMAP shape = {};
     if (!GetObjectW(bitmap, sizeof(shape), &shape))
         return FALSE;
-    DisplayDC screen;
-    if (!screen.Get())
+    // The screen's DC, for its colour depth and default palette.
+    WindowDC screen;
+    if (!screen.Acquire(nullptr))
         return FALSE;
     BITMAPINFOHEADER header = {};
     header.biSize = sizeof(header);

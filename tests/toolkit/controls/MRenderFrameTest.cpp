@@ -49,6 +49,7 @@ TEST_F(NineGrid, CornersKeepTheirSizeAndPixels) {
 
 TEST_F(NineGrid, EdgesStretchAlongTheirLengthAndCoverTheRectangleOnly) {
     Draw(CRect(3, 4, 43, 34), 4);
+    canvas.SaveArtifact(L"nine_grid_frame.png");
     // A top-edge column keeps the rows of the source's top band: red varies along x, green is the row's.
     for (int y = 0; y < 4; ++y)
         EXPECT_EQ(y * 4, GreenOf(canvas.Pixel(23, 4 + y)));

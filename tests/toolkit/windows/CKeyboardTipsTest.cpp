@@ -64,6 +64,7 @@ TEST_F(KeyboardTip, PictureIsADarkPanelWithAGreyBorderAndTheTexts) {
     tip.SetAirBladderMsg(L"Title", L"First line", L"Second", POINT{400, 300});
     DibCanvas canvas(190, 100);
     tip.Draw(canvas);
+    canvas.SaveArtifact(L"keyboard_tip.png", true);
     EXPECT_EQ(0x505050u, canvas.Pixel(0, 0) & 0xFFFFFF);
     EXPECT_EQ(0x505050u, canvas.Pixel(189, 99) & 0xFFFFFF);
     EXPECT_EQ(0x141414u, canvas.Pixel(1, 1) & 0xFFFFFF);

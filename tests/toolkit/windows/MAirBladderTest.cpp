@@ -147,6 +147,7 @@ TEST_F(Balloon, PictureHasTheFrameAndCentresOneLine) {
     CRect rect = Show(L"Centred", 3);
     DibCanvas canvas(rect.Width(), rect.Height());
     balloon.Draw(canvas);
+    canvas.SaveArtifact(L"balloon_one_line.png");
     // The frame covers the picture up to one pixel short of the right and bottom edges.
     EXPECT_EQ(0xC0u, static_cast<unsigned>(AlphaOf(canvas.Pixel(2, 2))));
     EXPECT_EQ(0u, canvas.Pixel(canvas.Width() - 1, 5));
