@@ -85,9 +85,9 @@ TEST_F(NineGrid, RectangleSmallerThanTwoCornersDrawsNoMirroredPieces) {
     EXPECT_EQ(0, canvas.Count(RECT{0, 16, 50, 40}, [](uint32_t p) { return p != 0; }));
     EXPECT_EQ(0, canvas.Count(RECT{0, 0, 10, 40}, [](uint32_t p) { return p != 0; }));
     EXPECT_EQ(0, canvas.Count(RECT{16, 0, 50, 40}, [](uint32_t p) { return p != 0; }));
-    // Later corners overlap the earlier ones: only the top-left quarter stays the top-left corner's.
+    // Later corners overlap the earlier ones; the last one drawn, bottom-right, stays whole.
     ExpectCopied(0, 0, 2, 2, 10, 10);
-    ExpectCopied(10, 10, 2, 2, 14, 14);
+    ExpectCopied(8, 8, 4, 4, 12, 12);
 }
 
 TEST_F(NineGrid, CellOfAStripIsTakenFromItsOffset) {
