@@ -184,6 +184,23 @@ TEST_F(Shadow, GoesWithItsParent) {
     EXPECT_EQ(nullptr, shadow.GetShadowWnd());
 }
 
+TEST_F(Shadow, ParentsEndIsFollowedWhileDisabled) {
+    HWND shadowWindow = ShadowWnd();
+    shadow.DisableShadow(true);
+    owner.Destroy();
+    EXPECT_FALSE(IsWindow(shadowWindow));
+    EXPECT_EQ(nullptr, shadow.GetShadowWnd());
+}
+
+TEST_F(Shadow, ImageThatDidNotLoadLeavesTheShadowEmpty) {
+    ASSERT_TRUE(shadow.SetSize(20));
+    ASSERT_TRUE(shadow.SetImage(L"no_such_shadow_image.png"));
+    ASSERT_TRUE(shadow.SetShadowCorner(RECT{1, 1, 1, 1}));
+    CRect owned = WindowRect(owner.Handle());
+    EXPECT_EQ(CRect(owned.left - 1, owned.top - 1, owned.right + 1, owned.bottom + 1),
+              WindowRect(ShadowWnd()));
+}
+
 TEST(MShadowLifetime, ShadowDestroyedFirstGivesTheParentItsProcedureBack) {
     HostWindow owner;
     MShadow::Initialize(Vantix::Manager::m_hInstance, false);
@@ -195,6 +212,8 @@ TEST(MShadowLifetime, ShadowDestroyedFirstGivesTheParentItsProcedureBack) {
         shadow.Create(&owner.Host());
         shadowWindow = shadow.GetShadowWnd();
         ASSERT_NE(nullptr, shadowWindow);
+        shadow.Create(&owner.Host()); // a second call neither subclasses again nor makes a second window
+        EXPECT_EQ(shadowWindow, shadow.GetShadowWnd());
         EXPECT_NE(before, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC)));
     }
     EXPECT_EQ(before, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC)));
