@@ -108,8 +108,16 @@ TEST(ModalLoopWithoutOwner, ClearsTheFocusWhenItEnds) {
     ASSERT_NE(nullptr, dialog.CreatePopup(kDialogRect));
     focused.SetFocus();
     ASSERT_EQ(focused.GetSafeHwnd(), GetFocus());
-    dialog.PostMessageW(WM_CLOSE, 7, 0);
-    EXPECT_EQ(7u, dialog.ShowModal(SW_SHOWNOACTIVATE));
+    // Ended without WM_CLOSE, so only the loop's own ending moves the focus.
+    dialog.handler = [&dialog](UINT msg, WPARAM, LPARAM, LRESULT& result) {
+        if (msg != WM_APP)
+            return false;
+        dialog.DestroyWindow();
+        result = 0;
+        return true;
+    };
+    dialog.PostMessageW(WM_APP, 0, 0);
+    EXPECT_EQ(0u, dialog.ShowModal(SW_SHOWNOACTIVATE));
     EXPECT_EQ(nullptr, GetFocus());
     focused.DestroyWindow();
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <initializer_list>
+#include <vector>
 
 #include "RecordingWindow.h"
 #include "core/CString.h"
@@ -24,6 +26,35 @@ private:
     float m_scale = Manager::GetScaleValue();
     CString m_font = Manager::GetFontName();
     int m_fontWidth = Manager::GetFontWidth();
+};
+
+// Keys pressed through the system's input queue for as long as the object lives.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<WORD> keys) : m_keys(keys) { Send(0); }
+    ~HeldKeys() {
+        Send(KEYEVENTF_KEYUP);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+        }
+    }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    void Send(DWORD flags) {
+        std::vector<INPUT> inputs;
+        for (WORD key : m_keys) {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = flags;
+            inputs.push_back(input);
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
+
+    std::vector<WORD> m_keys;
 };
 
 } // namespace
@@ -103,6 +134,23 @@ TEST(Manager, MessageLoopDispatchesUntilQuit) {
     PostQuitMessage(0);
     Manager::MessageLoop();
     EXPECT_TRUE(window.Received(WM_APP));
+    EXPECT_EQ(0, Manager::PreTranslateMessage(nullptr));
+    window.DestroyWindow();
+}
+
+TEST(Manager, MessageLoopDropsMessagesWhileAltAndF4AreHeld) {
+    RecordingWindow window;
+    ASSERT_NE(nullptr, window.Create(nullptr, L"loop", WS_POPUP, 0, Vantix::CRect(0, 0, 50, 50)));
+    {
+        HeldKeys keys{VK_MENU, VK_F4};
+        ASSERT_EQ(1, Manager::PreTranslateMessage(nullptr));
+        window.PostMessageW(WM_APP, 0, 0);
+        PostQuitMessage(0);
+        Manager::MessageLoop();
+    }
+    EXPECT_FALSE(window.Received(WM_APP));
+    EXPECT_FALSE(window.Received(WM_SYSKEYDOWN));
+    EXPECT_NE(nullptr, window.GetSafeHwnd());
     EXPECT_EQ(0, Manager::PreTranslateMessage(nullptr));
     window.DestroyWindow();
 }
