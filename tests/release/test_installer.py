@@ -37,9 +37,20 @@ class InstallerContentsTest(unittest.TestCase):
         """(installer, its dist folder, the image format objdump must report or None)."""
         found = [(self.config.installer, self.config.dist_dir, None)]
         if self.config.dist32_dir:
-            installer32 = os.path.join(os.path.dirname(self.config.dist32_dir), os.path.basename(self.config.installer))
+            build32 = os.path.dirname(self.config.dist32_dir)
+            installer32 = os.path.join(build32, os.path.basename(self.config.installer))
             found.append((installer32, self.config.dist32_dir, "pei-i386"))
         return found
+
+    def product_version(self, program):
+        """The ProductVersion of a program's version resource, which 7z renders as text."""
+        folder = os.path.join(self.work, "resources")
+        subprocess.run(["7z", "x", "-y", "-o" + folder, program, ".rsrc/version.txt"], check=True,
+                       stdout=subprocess.DEVNULL, timeout=60)
+        with open(os.path.join(folder, ".rsrc", "version.txt"), "rb") as f:
+            text = f.read().decode("utf-16-le", "replace")
+        found = re.search(r'VALUE "ProductVersion",\s*"([^"]*)"', text)
+        return found.group(1) if found else None
 
     def test_holds_every_file_of_dist_and_asks_for_administrator_rights(self):
         for installer, dist, image_format in self.installers():
@@ -51,12 +62,14 @@ class InstallerContentsTest(unittest.TestCase):
                 shipped = [f for f in dist_files(unpacked) if f not in INSTALLER_OWN_FILES]
                 self.assertEqual(dist_files(dist), shipped)
                 for name in shipped:
-                    self.assertTrue(filecmp.cmp(os.path.join(dist, name), os.path.join(unpacked, name), False),
-                                    name)
+                    same = filecmp.cmp(os.path.join(dist, name), os.path.join(unpacked, name), shallow=False)
+                    self.assertTrue(same, name)
                 # The hardware-monitor server is not ours to ship.
                 self.assertFalse([f for f in shipped if "probexa" in f.lower()])
                 with open(installer, "rb") as f:
                     self.assertRegex(f.read(), ADMIN_MANIFEST)
+                program = os.path.join(unpacked, "Thermivo.exe")
+                self.assertEqual(self.config.version, self.product_version(program))
                 if image_format:
                     header = subprocess.run(["i686-w64-mingw32-objdump", "-f", installer], check=True,
                                             stdout=subprocess.PIPE, text=True).stdout
@@ -140,7 +153,7 @@ class InstallerRunTest(unittest.TestCase):
         self.uninstall(folder)
         self.check_uninstalled(folder, [])
 
-    def test_installing_over_a_running_copy_stops_it_and_the_user_s_server_outlives_the_uninstaller(self):
+    def test_stops_a_running_copy_and_keeps_the_user_s_server(self):
         windows_folder, folder = self.chosen_folder()
         self.install("/D=" + windows_folder)
         # An older copy: the loader ignores data behind the image, so it runs, holding these files.

@@ -67,23 +67,25 @@ class PublishTest(unittest.TestCase):
 
     def test_a_newer_release_replaces_the_version_file(self):
         for version in ("1.0.0.3", "1.0.0.10"):
-            self.assertEqual(0, self.publish("--version", version, "--software", self.config.marker).returncode)
+            result = self.publish("--version", version, "--software", self.config.marker)
+            self.assertEqual(0, result.returncode, result.stderr)
         self.assertEqual("1.0.0.10", self.read("zentra/Z7/software/version"))
         self.assertTrue(os.path.isfile(os.path.join(self.tree, "zentra/Z7/software/Software-1.0.0.10.zip")))
 
     def test_refuses_what_the_application_would_not_take(self):
+        marker = self.config.marker
         missing = os.path.join(self.work, "missing.exe")
         cases = [
-            ("software version with a suffix", ["--version", "1.0.0.2-beta", "--software", self.config.marker]),
-            ("software version of 11 characters", ["--version", "1.0.0.10000", "--software", self.config.marker]),
-            ("empty software version", ["--version", "", "--software", self.config.marker]),
-            ("software version with a line break", ["--version", "1.0.0.3\n", "--software", self.config.marker]),
+            ("software version with a suffix", ["--version", "1.0.0.2-beta", "--software", marker]),
+            ("software version of 11 characters", ["--version", "1.0.0.10000", "--software", marker]),
+            ("empty software version", ["--version", "", "--software", marker]),
+            ("software version with a line break", ["--version", "1.0.0.3\n", "--software", marker]),
             ("firmware number with a hexadecimal letter",
-             ["--version", "1.0.0.3", "--software", self.config.marker, "--firmware", self.config.marker, "10a"]),
+             ["--version", "1.0.0.3", "--software", marker, "--firmware", marker, "10a"]),
             ("missing program", ["--version", "1.0.0.3", "--software", missing]),
             # Nothing at all is published when the firmware tool is missing, not even the software.
             ("missing firmware tool",
-             ["--version", "1.0.0.3", "--software", self.config.marker, "--firmware", missing, "106"]),
+             ["--version", "1.0.0.3", "--software", marker, "--firmware", missing, "106"]),
         ]
         for what, args in cases:
             with self.subTest(what):

@@ -78,7 +78,7 @@ class RoundTripTest(unittest.TestCase):
         self.assertTrue(self.server.wait_for_request(SOFTWARE_VERSION_PATH, REQUEST_TIMEOUT),
                         "the automatic software check did not ask the server")
 
-    def publish_next_version(self):
+    def publish_offered_version(self):
         subprocess.run([self.config.publish, "--version", self.offered, "--software", self.config.marker,
                         self.server.root], check=True, stdout=subprocess.DEVNULL, timeout=60)
 
@@ -95,12 +95,12 @@ class RoundTripTest(unittest.TestCase):
 
     def test_yes_downloads_unpacks_and_starts_the_package_program(self):
         self.start_thermivo()
-        self.publish_next_version()
+        self.publish_offered_version()
         self.manual_check_and_answer("YES")
 
         self.assertEqual(ENDED_FOR_UPDATE, self.app.wait(timeout=END_TIMEOUT))
         self.assertIn(self.package_request, self.server.requests())
-        self.assertTrue(wait_until(self.marker_started, REQUEST_TIMEOUT), "the package's program did not start")
+        self.assertTrue(wait_until(self.marker_started, REQUEST_TIMEOUT), "the program did not start")
         with open(self.marker_record, encoding="utf-8") as f:
             program, arguments = f.read().split("\n")[:2]
         self.assertTrue(same_windows_path(self.package_folder + self.program_name, program), program)
@@ -108,9 +108,23 @@ class RoundTripTest(unittest.TestCase):
         # Unpacked, the package itself is removed.
         self.assertFalse(os.path.exists(os.path.join(self.linux_package_folder, self.package_name)))
 
+    def test_the_running_version_is_the_project_version(self):
+        """Offered its own version, Thermivo reports it as current: a box with "OK" alone, which a click in
+        its middle (between "YES" and "NO" of a prompt) closes, and nothing is downloaded."""
+        self.offered = self.config.version
+        self.package_request = f"/zentra/Z7/software///Software-{self.offered}.zip"
+        self.start_thermivo()
+        self.publish_offered_version()
+        self.manual_check_and_answer("OK")
+
+        self.assertIsNone(self.app.poll(), "Thermivo ended")
+        self.assertNotIn(self.package_request, self.server.requests())
+        self.assertEqual(0, self.wine.driver("close", "20000").returncode)
+        self.assertEqual(CLOSED_NORMALLY, self.app.wait(timeout=END_TIMEOUT))
+
     def test_no_downloads_nothing_and_keeps_running(self):
         self.start_thermivo()
-        self.publish_next_version()
+        self.publish_offered_version()
         self.manual_check_and_answer("NO")
 
         # Asking again proves the worker is past the answer; the second prompt is declined too.
@@ -140,7 +154,7 @@ class RoundTripTest(unittest.TestCase):
                 open(os.path.join(self.linux_package_folder, self.program_name), "wb") as old_copy:
             old_copy.write(source.read())
         self.start_thermivo()
-        self.publish_next_version()
+        self.publish_offered_version()
         package_path = os.path.join(self.server.root, "zentra", "Z7", "software", self.package_name)
         with open(package_path, "rb") as f:
             package = f.read()

@@ -22,10 +22,11 @@ HWND ThermivoWindows::VisibleMessageBox() {
     return box && IsWindowVisible(box) ? box : nullptr;
 }
 
-POINT ThermivoWindows::ButtonCentre(HWND box, bool yes) {
+POINT ThermivoWindows::ButtonCentre(HWND box, Button button) {
     RECT client = {};
     GetClientRect(box, &client);
     const LONG middle = (client.right - client.left) / 2;
-    POINT centre = {yes ? middle - 70 : middle + 70, client.bottom - 25};
+    const LONG offsets[] = {-70, 70, 0};
+    POINT centre = {middle + offsets[button], client.bottom - 25};
     return centre;
 }

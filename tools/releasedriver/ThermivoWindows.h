@@ -9,9 +9,10 @@ public:
     static HWND MainWindow();
     // The message box while it is shown; NULL otherwise.
     static HWND VisibleMessageBox();
-    // The client point at the middle of the "YES" or "NO" button of a YES/NO box: both are 100 x 30
-    // pixels, 10 pixels above the bottom, 20 pixels either side of the middle.
-    static POINT ButtonCentre(HWND box, bool yes);
+    enum Button { YES, NO, OK };
+    // The client point at the middle of a button: "YES" and "NO" are 100 x 30 pixels, 10 pixels above the
+    // bottom, 20 pixels either side of the middle; "OK" spans the middle, 60 pixels in from either side.
+    static POINT ButtonCentre(HWND box, Button button);
     // Polls test every 50 ms until it holds or timeoutMs have passed; true when it held.
     template <class Test> static bool WaitFor(DWORD timeoutMs, Test test) {
         for (DWORD waited = 0;; waited += kPollMs) {
