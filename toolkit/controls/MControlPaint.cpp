@@ -82,13 +82,9 @@ void MControl::UpdateAControl(int, int force) {
 }
 
 void MControl::InvalidateRect(const RECT*, int erase) {
-    HWND window = m_manager ? m_manager->GetPaintWnd() : nullptr;
-    if (!window || !::IsWindow(window))
-        return;
-    if (m_manager->IsLayered())
-        ::InvalidateRect(window, nullptr, TRUE);
-    else
-        ::InvalidateRect(window, &m_rect, erase);
+    // The host's rule: the whole client area with erase for a layered window, else the rectangle.
+    if (m_manager)
+        m_manager->InvalidateRect(m_rect, erase);
 }
 
 } // namespace Vantix

@@ -9,7 +9,7 @@ using Vantix::CRect;
 
 namespace {
 
-struct MouseHost : testing::Test {
+struct PaintManagerMouse : testing::Test {
     HostWindow window;
     RecordingControl* a = window.Add(1, 1, CRect(10, 10, 110, 60));
     RecordingControl* b = window.Add(1, 2, CRect(150, 10, 250, 60));
@@ -27,7 +27,7 @@ struct MouseHost : testing::Test {
 
 } // namespace
 
-TEST_F(MouseHost, HoverFollowsThePointerAndEndsWhenItLeaves) {
+TEST_F(PaintManagerMouse, HoverFollowsThePointerAndEndsWhenItLeaves) {
     static const struct {
         UINT msg;
         int x, y;
@@ -52,7 +52,7 @@ TEST_F(MouseHost, HoverFollowsThePointerAndEndsWhenItLeaves) {
     }
 }
 
-TEST_F(MouseHost, PressMovesOutsideAndReleaseAllReachThePressedControl) {
+TEST_F(PaintManagerMouse, PressMovesOutsideAndReleaseAllReachThePressedControl) {
     window.Mouse(WM_MOUSEMOVE, 20, 20);
     ClearCalls();
     window.Mouse(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);
@@ -76,7 +76,7 @@ TEST_F(MouseHost, PressMovesOutsideAndReleaseAllReachThePressedControl) {
     EXPECT_EQ(0, window.captionPresses);
 }
 
-TEST_F(MouseHost, ReleaseInsideKeepsTheHoverControl) {
+TEST_F(PaintManagerMouse, ReleaseInsideKeepsTheHoverControl) {
     window.Mouse(WM_MOUSEMOVE, 20, 20);
     window.Mouse(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);
     window.Mouse(WM_LBUTTONUP, 25, 25);
@@ -84,7 +84,7 @@ TEST_F(MouseHost, ReleaseInsideKeepsTheHoverControl) {
     EXPECT_EQ(CPoint(25, 25), a->Last("LButtonUp")->point);
 }
 
-TEST_F(MouseHost, DoubleClickWithoutTheFlagArrivesAsAPress) {
+TEST_F(PaintManagerMouse, DoubleClickWithoutTheFlagArrivesAsAPress) {
     static const struct {
         int dblClk;
         int presses, doubleClicks;
@@ -103,7 +103,7 @@ TEST_F(MouseHost, DoubleClickWithoutTheFlagArrivesAsAPress) {
     }
 }
 
-TEST_F(MouseHost, PressWhereNoControlTakesItMovesTheWindowUnlessDraggingIsOff) {
+TEST_F(PaintManagerMouse, PressWhereNoControlTakesItMovesTheWindowUnlessDraggingIsOff) {
     static const struct {
         BOOL drag;
         int declines; // the hover control's OnCheckMouseResponse answers 0
@@ -126,7 +126,7 @@ TEST_F(MouseHost, PressWhereNoControlTakesItMovesTheWindowUnlessDraggingIsOff) {
     EXPECT_EQ(0, window.captionPresses);
 }
 
-TEST_F(MouseHost, AControlThatTakesTheMessageHidesThePressFromTheHost) {
+TEST_F(PaintManagerMouse, AControlThatTakesTheMessageHidesThePressFromTheHost) {
     b->consumedMessage = WM_LBUTTONDOWN;
     window.Mouse(WM_MOUSEMOVE, 20, 20);
     EXPECT_EQ(0, window.Mouse(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON));
@@ -138,7 +138,7 @@ TEST_F(MouseHost, AControlThatTakesTheMessageHidesThePressFromTheHost) {
     EXPECT_EQ(1, a->Count("LButtonUp"));
 }
 
-TEST_F(MouseHost, DeactivationEndsTheHoverAndAHeldButton) {
+TEST_F(PaintManagerMouse, DeactivationEndsTheHoverAndAHeldButton) {
     static const struct {
         bool held;
         const char* hook;
@@ -161,7 +161,7 @@ TEST_F(MouseHost, DeactivationEndsTheHoverAndAHeldButton) {
     }
 }
 
-TEST_F(MouseHost, RightPressFocusesAndCapturesWithoutHoldingTheMoves) {
+TEST_F(PaintManagerMouse, RightPressFocusesAndCapturesWithoutHoldingTheMoves) {
     window.Mouse(WM_MOUSEMOVE, 20, 20);
     window.Mouse(WM_RBUTTONDOWN, 20, 20, MK_RBUTTON);
     EXPECT_EQ(1, a->Count("RButtonDown"));
@@ -174,7 +174,7 @@ TEST_F(MouseHost, RightPressFocusesAndCapturesWithoutHoldingTheMoves) {
     EXPECT_EQ(0, host.IsCaptured());
 }
 
-TEST_F(MouseHost, PressOnAnotherControlTakesTheFocusFromTheFirst) {
+TEST_F(PaintManagerMouse, PressOnAnotherControlTakesTheFocusFromTheFirst) {
     window.Mouse(WM_MOUSEMOVE, 20, 20);
     window.Mouse(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);
     window.Mouse(WM_LBUTTONUP, 20, 20);

@@ -45,13 +45,15 @@ private:
     std::thread m_thread;
 };
 
+// Every tick invalidates the window, so there is always a paint to dispatch: the clock decides.
 void PumpFor(DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < milliseconds) {
         MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageW(&msg);
-        ::Sleep(1);
+        else
+            ::Sleep(1);
     }
 }
 
