@@ -5,6 +5,8 @@
 #               sources built for 64-bit Windows under 64-bit Wine instead.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 DIST_BUILD="$ROOT/build"
+# Compiler cache hits across checkouts of the same sources.
+export CCACHE_BASEDIR="$ROOT"
 
 # Natively only: 32-bit code run through a user-mode emulator's binfmt entry is far too slow for the tests.
 host_runs_32bit() {
