@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 #include "core/GdiObject.h"
@@ -12,12 +11,6 @@
 
 using Vantix::CRect;
 using Vantix::MShadow;
-
-namespace Vantix {
-void PrintTo(const CRect& rect, std::ostream* out) {
-    *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
-}
-} // namespace Vantix
 
 namespace {
 
