@@ -24,7 +24,7 @@ private:
     CPoint m_offset;
 };
 
-struct Container : testing::Test {
+struct MControlChildren : testing::Test {
     RecordingParent parent;
     RecordingControl root{&parent, 100, CRect(0, 0, 200, 200)};
     RecordingControl* left = root.AddChild(10, CRect(10, 10, 60, 60));
@@ -33,7 +33,7 @@ struct Container : testing::Test {
 
 } // namespace
 
-TEST_F(Container, MovesFindTheHotChildAndLeaveItWhenThePointerGoes) {
+TEST_F(MControlChildren, MovesFindTheHotChildAndLeaveItWhenThePointerGoes) {
     EXPECT_EQ(1, root.OnMouseMove(0, CPoint(20, 20)));
     EXPECT_EQ(left, root.HotChild());
     EXPECT_EQ(1, right->Count("MouseMove")); // every child sees the move that finds the hot one
@@ -51,16 +51,18 @@ TEST_F(Container, MovesFindTheHotChildAndLeaveItWhenThePointerGoes) {
     EXPECT_EQ(CPoint(80, 80), left->Last("MouseMove")->point); // the old hot child learns it left
 }
 
-TEST_F(Container, AChildThatUsesNoMovesDoesNotBecomeHot) {
+TEST_F(MControlChildren, AChildThatUsesNoMovesDoesNotBecomeHot) {
     left->answer = 0;
+    right->answer = 0;
     root.answer = 0;
     EXPECT_EQ(0, root.OnMouseMove(0, CPoint(20, 20)));
     EXPECT_EQ(nullptr, root.HotChild());
     EXPECT_EQ(1, left->Count("MouseMove"));
 }
 
-TEST_F(Container, WhileAButtonIsHeldOnAChildMovesOutsideStillReachIt) {
+TEST_F(MControlChildren, WhileAButtonIsHeldOnAChildMovesOutsideStillReachIt) {
     root.OnMouseMove(0, CPoint(20, 20));
+    right->Clear();
     root.OnLButtonDown(MK_LBUTTON, CPoint(20, 20));
     EXPECT_EQ(1, root.IsPressed());
     EXPECT_EQ(1, left->Count("LButtonDown"));
@@ -74,7 +76,7 @@ TEST_F(Container, WhileAButtonIsHeldOnAChildMovesOutsideStillReachIt) {
     EXPECT_EQ(0, root.IsPressed());
 }
 
-TEST_F(Container, PressOnTheContainerItselfMakesItTheHostFocus) {
+TEST_F(MControlChildren, PressOnTheContainerItselfMakesItTheHostFocus) {
     Vantix::PaintManager host;
     root.SetManager(&host);
     left->SetManager(&host);
@@ -88,7 +90,7 @@ TEST_F(Container, PressOnTheContainerItselfMakesItTheHostFocus) {
     EXPECT_EQ(1, root.Count("LButtonDown"));
 }
 
-TEST_F(Container, PressPicksOnlyVisibleEnabledRespondingChildren) {
+TEST_F(MControlChildren, PressPicksOnlyVisibleEnabledRespondingChildren) {
     left->SetEnabled(0);
     root.OnLButtonDown(0, CPoint(20, 20));
     EXPECT_EQ(nullptr, root.HotChild());
