@@ -96,3 +96,10 @@ bool DeviceChangeWatcher::IsDisplayVendorInterface(const wchar_t* path) {
                                     nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
     return device.IsValid() && HasVendorCaps(device.Get());
 }
+
+LRESULT DeviceChangeWatcher::OnPowerBroadcast(WPARAM event) {
+    // Sent on every resume, also when no user is present; the resume the user causes follows it.
+    if (event == PBT_APMRESUMEAUTOMATIC)
+        m_queue.QueueCommand(kCommandRefreshDevices);
+    return TRUE;
+}

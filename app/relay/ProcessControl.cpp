@@ -30,6 +30,13 @@ bool FindFirstProcess(const wchar_t* name, DWORD& processId) {
 
 } // namespace
 
+const wchar_t kMonitorServerName[] = L"Probexa.exe";
+
+bool IsProcessRunning(const wchar_t* name) {
+    DWORD processId = 0;
+    return !FindFirstProcess(name, processId) || processId != 0;
+}
+
 bool KillProcessByName(const wchar_t* name) {
     DWORD processId = 0;
     if (!FindFirstProcess(name, processId))
@@ -44,14 +51,19 @@ bool KillProcessByName(const wchar_t* name) {
 
 std::wstring MonitorServerCommandLine(bool windows10OrLater) {
     // The folder already ends in a backslash, so the path carries a doubled one; Windows accepts it.
-    std::wstring path = GetModuleDirectory() + (windows10OrLater ? L"\\HardwareMonitor\\Probexa.exe"
-                                                                 : L"\\HardwareMonitorWin7\\Probexa.exe");
+    std::wstring path = GetModuleDirectory() +
+                        (windows10OrLater ? L"\\HardwareMonitor\\" : L"\\HardwareMonitorWin7\\") +
+                        kMonitorServerName;
     // Quoted: an unquoted path with blanks would let Windows try "C:\Program.exe" first, elevated.
     return L"\"" + path + L"\"";
 }
 
 void StartMonitorServer() {
     StartDetachedProcess(MonitorServerCommandLine(IsWindows10OrLater()));
+}
+
+bool IsMonitorServerRunning() {
+    return IsProcessRunning(kMonitorServerName);
 }
 
 bool StartDetachedProcess(const std::wstring& commandLine) {

@@ -35,7 +35,7 @@ DeviceMainDlg::DeviceMainDlg(MainWindowServices services)
       m_updates([](int& version) { return CHidDeviceManager::Instance().QueryFirmwareVersion(version); },
                 m_services.showMessageBox, [this](int command) { m_worker.QueueCommand(command); }),
       m_updateCommands(m_updates), m_deviceWatcher(m_worker.Queue()),
-      m_serverWatch(m_worker.Record(), m_services.startMonitorServer),
+      m_serverWatch(m_worker.Record(), m_services.startMonitorServer, m_services.monitorServerRunning),
       m_tray(m_services.notifyIcon, m_services.trayIconPath, ApplicationIcon()),
       m_taskbarCreated(RegisterWindowMessageW(L"TaskbarCreated")) {
     m_worker.SetWindow(this);
@@ -155,6 +155,8 @@ LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_DEVICECHANGE:
         return OnDeviceChange(wParam, lParam);
+    case WM_POWERBROADCAST:
+        return m_deviceWatcher.OnPowerBroadcast(wParam);
     case TrayIcon::kCallbackMessage:
         return OnTrayNotify(lParam);
     case WM_UPDATE_RESULT:

@@ -10,6 +10,7 @@ MainWindowServices MainWindowServices::Defaults() {
     MainWindowServices services;
     services.registerStartupTask = [] { StartupTaskRegistrar().RegisterStartupTask(); };
     services.startMonitorServer = StartMonitorServer;
+    services.monitorServerRunning = IsMonitorServerRunning;
     services.showMessageBox = ShowUIMessageBox;
     services.notifyIcon = [](DWORD message, NOTIFYICONDATAW* data) {
         return Shell_NotifyIconW(message, data);

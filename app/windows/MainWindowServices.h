@@ -12,6 +12,8 @@
 struct MainWindowServices {
     std::function<void()> registerStartupTask;
     std::function<void()> startMonitorServer;
+    // Whether the server's process is there; lets the watch restart a server that vanished later on.
+    std::function<bool()> monitorServerRunning;
     UpdatePrompter::MessageBoxFunction showMessageBox;
     TrayIcon::ShellFunction notifyIcon;
     std::wstring settingsKey;

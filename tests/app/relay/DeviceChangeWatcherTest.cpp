@@ -66,6 +66,32 @@ TEST(DeviceChangeWatcher, QueuesRefreshesOnlyForTheDisplay) {
     }
 }
 
+struct PowerCase {
+    WPARAM event;
+    size_t queued;
+};
+
+// Only the resume Windows sends on every wake refreshes; the user's resume follows it and would refresh
+// twice.
+const PowerCase kPowerCases[] = {
+    {PBT_APMRESUMEAUTOMATIC, 1},   {PBT_APMRESUMESUSPEND, 0},   {PBT_APMSUSPEND, 0},
+    {PBT_APMPOWERSTATUSCHANGE, 0}, {PBT_POWERSETTINGCHANGE, 0},
+};
+
+TEST(DeviceChangeWatcher, ResumeFromSleepReopensTheDisplays) {
+    for (const PowerCase& c : kPowerCases) {
+        SCOPED_TRACE(testing::Message() << "event " << c.event);
+        RelayCommandQueue queue;
+        DeviceChangeWatcher watcher(queue);
+        EXPECT_EQ(TRUE, watcher.OnPowerBroadcast(c.event));
+        EXPECT_EQ(c.queued, queue.Size());
+        int code = 0;
+        if (queue.TakeCommand(code)) {
+            EXPECT_EQ(1, code);
+        }
+    }
+}
+
 TEST(DeviceChangeWatcher, NameIsReadNoFurtherThanTheBroadcastSize) {
     RelayCommandQueue queue;
     DeviceChangeWatcher watcher(queue);

@@ -107,6 +107,16 @@ TEST_F(SleeperCopies, NameCaseIsIgnored) {
     }
 }
 
+TEST_F(SleeperCopies, RunningUntilItEnds) {
+    EXPECT_FALSE(IsProcessRunning(m_name.c_str()));
+    HANDLE process = StartCopy();
+    ASSERT_NE(nullptr, process);
+    EXPECT_TRUE(IsProcessRunning(Upper(m_name).c_str()));
+    TerminateProcess(process, 0);
+    ASSERT_TRUE(HasEnded(process, 5000));
+    EXPECT_FALSE(IsProcessRunning(m_name.c_str()));
+}
+
 TEST(KillProcessByName, NoMatchStillReadsTheList) {
     EXPECT_TRUE(KillProcessByName(L"no-such-program-42.exe"));
 }

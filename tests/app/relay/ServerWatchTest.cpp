@@ -46,4 +46,44 @@ TEST(ServerWatch, StartsASilentServerOnEachOfItsTwelveTicks) {
     }
 }
 
+struct LaterCase {
+    const char* name;
+    bool running;
+    int laterStarts;
+};
+
+const LaterCase kLaterCases[] = {
+    {"server process gone", false, 5},
+    {"server process still there", true, 0},
+};
+
+// After the first minute a watch that can see the server's process keeps going, and only the process
+// decides: the record of a crashed server still holds a good status and a frozen reading.
+TEST(ServerWatch, AfterTheFirstMinuteRestartsAVanishedServer) {
+    for (const LaterCase& c : kLaterCases) {
+        SCOPED_TRACE(c.name);
+        std::string name = TestRecordName("later");
+        RecordWriter server(name);
+        server.WriteFloat(TemperatureRecord::kServerStatusOffset, 1.0f);
+        TemperatureRecord record(name.c_str());
+        ASSERT_TRUE(record.MapTemperatureRecord());
+        int starts = 0;
+        int looks = 0;
+        ServerWatch watch(
+            record, [&starts] { ++starts; },
+            [&looks, &c] {
+                ++looks;
+                return c.running;
+            });
+        for (int tick = 1; tick <= 12; ++tick)
+            EXPECT_FALSE(watch.OnTimerTick()) << "tick " << tick;
+        EXPECT_EQ(0, starts);
+        EXPECT_EQ(0, looks);
+        for (int tick = 13; tick <= 17; ++tick)
+            EXPECT_FALSE(watch.OnTimerTick()) << "tick " << tick;
+        EXPECT_EQ(5, looks);
+        EXPECT_EQ(c.laterStarts, starts);
+    }
+}
+
 } // namespace
