@@ -75,7 +75,9 @@ TEST(PaintManagerTooltip, EmptyTextBeforeAnyTooltipCreatesNothing) {
 }
 
 TEST(PaintManagerTooltip, OneTooltipWindowShowsTheTextAndHidesAgain) {
-    HostWindow window(CRect(100, 100, 500, 400));
+    // Topmost and away from the windows of other tests, since the tooltip checks what lies under the pointer.
+    const CRect place(1300, 600, 1700, 900);
+    HostWindow window(place, WS_EX_TOPMOST);
     Vantix::PaintManager& host = window.Host();
     host.SetTooltip(L"Close the window", CRect());
     HWND tooltip = FindTooltip(window.Handle());
@@ -87,12 +89,13 @@ TEST(PaintManagerTooltip, OneTooltipWindowShowsTheTextAndHidesAgain) {
     EXPECT_EQ(tooltip, FindTooltip(window.Handle())) << "the same window is reused";
     EXPECT_EQ(L"Minimise", TooltipText(tooltip, window.Handle()));
 
-    // The pointer rests over the window; the host relays the moves to the tooltip.
-    ::SetCursorPos(200, 200);
+    // The pointer comes to rest over the window: the host relays its last move to the tooltip, which
+    // shows after its initial delay (every further move would start that delay again).
+    ::SetCursorPos(place.left + 100, place.top + 100);
+    MSG move = {window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100, 100)};
+    host.PreTranslateMessage(&move);
     bool shown = false;
-    for (int wait = 0; wait < 150 && !shown; ++wait) {
-        MSG move = {window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100, 100)};
-        host.PreTranslateMessage(&move);
+    for (int wait = 0; wait < 100 && !shown; ++wait) {
         PumpMessages(20);
         shown = ::IsWindowVisible(tooltip) != FALSE;
     }
