@@ -195,10 +195,11 @@ void DeviceMainDlg::OnCommand(WPARAM command) {
 }
 
 LRESULT DeviceMainDlg::OnDestroy() {
-    // A property left on a destroyed window is never freed, and the shell must not keep an icon whose
-    // window is gone.
+    // A property left on a destroyed window is never freed, the shell must not keep an icon whose window
+    // is gone, and the worker has nothing left to repaint.
     RemovePropW(m_hWnd, kWindowProperty);
     RemoveTrayIcon();
+    m_worker.SetWindow(nullptr);
     return MDialog::OnDestroy();
 }
 

@@ -19,7 +19,9 @@ bool TrayIcon::Add(HWND window) {
         return true;
     m_data.hWnd = window;
     m_data.hIcon = LoadTrayIcon();
-    m_shown = m_shell(NIM_ADD, &m_data) != FALSE;
+    // A shell that is slow to answer (at logon) may refuse the add after all but still show the entry;
+    // only a modify can tell.
+    m_shown = m_shell(NIM_ADD, &m_data) != FALSE || m_shell(NIM_MODIFY, &m_data) != FALSE;
     return m_shown;
 }
 

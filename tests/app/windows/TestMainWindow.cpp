@@ -21,7 +21,13 @@ MainWindowServices RecordedServices::Make(const std::wstring& settingsKey, const
             --refusedAdds;
             return FALSE;
         }
-        return TRUE;
+        const BOOL held = shown ? TRUE : FALSE;
+        if (message == NIM_ADD)
+            shown = true;
+        else if (message == NIM_DELETE)
+            shown = false;
+        // Only a shown entry can be modified or deleted.
+        return message == NIM_ADD ? TRUE : held;
     };
     services.settingsKey = settingsKey;
     services.recordName = recordName;

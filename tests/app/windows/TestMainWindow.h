@@ -22,6 +22,7 @@ struct RecordedServices {
     std::vector<ShellCall> shellCalls;
     // The shell refuses this many adds before it takes one.
     int refusedAdds = 0;
+    bool shown = false; // the shell shows the entry
     std::vector<std::wstring> messageTexts;
 
     int Count(DWORD message) const;

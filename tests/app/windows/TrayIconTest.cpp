@@ -15,7 +15,12 @@ protected:
         return [this](DWORD message, NOTIFYICONDATAW* data) {
             calls.push_back(message);
             icons.push_back(data->hIcon);
-            return message == NIM_ADD && refuse ? FALSE : TRUE;
+            const bool held = holds;
+            if (message == NIM_ADD && !refuse)
+                holds = true;
+            else if (message == NIM_DELETE)
+                holds = false;
+            return message == NIM_ADD ? !refuse : held;
         };
     }
 
@@ -30,7 +35,8 @@ protected:
     HICON m_fallback = LoadIconW(nullptr, MAKEINTRESOURCEW(32512)); // IDI_APPLICATION
     std::vector<DWORD> calls;
     std::vector<HICON> icons;
-    bool refuse = false;
+    bool refuse = false; // every add fails
+    bool holds = false;  // the shell shows the entry
 };
 
 TEST_F(TrayIconTest, AddLoadsTheSkinIcon) {
@@ -75,6 +81,16 @@ TEST_F(TrayIconTest, RefusedAddLeavesNothingToDelete) {
     refuse = false;
     EXPECT_TRUE(tray.Add(m_window));
     EXPECT_EQ(2, Count(NIM_ADD));
+}
+
+TEST_F(TrayIconTest, RefusedAddOfAnEntryTheShellShowsAfterAllCountsAsShown) {
+    TrayIcon tray(Shell(), GetSkinFolder() + L"Thermivo.ico", m_fallback);
+    refuse = true;
+    holds = true;
+    EXPECT_TRUE(tray.Add(m_window));
+    EXPECT_EQ(1, Count(NIM_MODIFY));
+    tray.Remove();
+    EXPECT_EQ(1, Count(NIM_DELETE));
 }
 
 TEST_F(TrayIconTest, ForgottenEntryIsAddedAgainWithoutADelete) {
