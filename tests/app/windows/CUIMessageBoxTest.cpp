@@ -6,6 +6,8 @@
 
 #include "RectPrinting.h"
 #include "TestMainWindow.h"
+#include "core/PaintBuffer.h"
+#include "support/DibCanvas.h"
 #include "controls/MControlFont.h"
 #include "windows/CUIMessageBox.h"
 #include "windows/MainWindowPlacement.h"
@@ -80,6 +82,29 @@ TEST(CUIMessageBox, IsATopmostToolWindowCentredInTheWorkArea) {
     const RECT work = MainWindowPlacement::CurrentWorkArea();
     EXPECT_NEAR((work.left + work.right) / 2, (rect.left + rect.right) / 2, 1);
     EXPECT_NEAR((work.top + work.bottom) / 2, (rect.top + rect.bottom) / 2, 1);
+    box.DestroyWindow();
+}
+
+TEST(CUIMessageBox, PaintsTitleMessageAndButtons) {
+    CUIMessageBox box;
+    HWND window = box.Open(L"Detected the latest version:v1.0.0.3, update now?", L"Software Updates", 4);
+    ASSERT_NE(nullptr, window);
+    Vantix::CRect client;
+    box.GetClientRect(&client);
+    Vantix::PaintBuffer frame = box.GetPaintManager()->RenderFrame(client);
+    ASSERT_TRUE(frame);
+    DibCanvas canvas(frame.Width(), frame.Height());
+    BitBlt(canvas.Dc(), 0, 0, frame.Width(), frame.Height(), frame.Dc(), 0, 0, SRCCOPY);
+    canvas.SaveArtifact(L"message_box.png");
+    auto white = [](uint32_t pixel) {
+        return RedOf(pixel) > 200 && GreenOf(pixel) > 200 && BlueOf(pixel) > 200;
+    };
+    EXPECT_GT(canvas.Count({20, 15, 360, 40}, white), 40) << "title";
+    EXPECT_GT(canvas.Count({20, 70, 360, 130}, white), 100) << "message";
+    EXPECT_GT(canvas.Count({70, 160, 170, 190}, white), 20) << "YES";
+    EXPECT_GT(canvas.Count({210, 160, 310, 190}, white), 15) << "NO";
+    // Beside the texts only the dark back colour shows.
+    EXPECT_EQ(0, canvas.Count({5, 140, 60, 155}, white));
     box.DestroyWindow();
 }
 
