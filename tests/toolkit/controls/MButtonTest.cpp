@@ -17,6 +17,7 @@ namespace {
 const uint32_t kBackground = 0xFF203040;
 const uint32_t kCells[] = {0xFFC00000, 0xFF00A000, 0xFF0000C0,
                            0xFF808000}; // normal, hover, pressed, disabled
+const uint32_t kDark[] = {0xFF101010, 0xFF101010, 0xFF101010, 0xFF101010};
 const int kCell = 20;
 
 // Four solid cells side by side.
@@ -46,10 +47,13 @@ struct ButtonHost : testing::Test {
         return canvas.Pixel(50, 14);
     }
 
-    HostWindow window;
-    DibCanvas canvas{120, 60, kBackground};
+    // The files outlive the window, whose image records hold them open.
     std::unique_ptr<Gdiplus::Bitmap> image = MakeStrip(kCells);
     SkinImageFile strip{L"test_mbutton_strip.png", *image};
+    std::unique_ptr<Gdiplus::Bitmap> darkImage = MakeStrip(kDark);
+    SkinImageFile darkStrip{L"test_mbutton_dark.png", *darkImage};
+    HostWindow window;
+    DibCanvas canvas{120, 60, kBackground};
 };
 
 } // namespace
@@ -109,9 +113,6 @@ TEST_F(ButtonHost, HoverOnlyCopiesAnotherPartOfTheRenderedSurface) {
 }
 
 TEST_F(ButtonHost, TheDisabledCaptionIsGreyAndTheOthersTakeTheTextColour) {
-    const uint32_t dark[] = {0xFF101010, 0xFF101010, 0xFF101010, 0xFF101010};
-    std::unique_ptr<Gdiplus::Bitmap> darkImage = MakeStrip(dark);
-    SkinImageFile darkStrip(L"test_mbutton_dark.png", *darkImage);
     MButton* button = Make(L"OK", 1, &darkStrip);
     const CRect face(20, 10, 80, 40);
     auto bright = [](uint32_t p) { return RedOf(p) > 0xC0 && GreenOf(p) > 0xC0 && BlueOf(p) > 0xC0; };

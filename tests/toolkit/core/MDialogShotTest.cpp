@@ -20,7 +20,7 @@ const int kHeight = 200;
 void BuildControls(TestDialog& dialog, CRect client) {
     auto* header = static_cast<Vantix::CArea*>(
         dialog.CreateArea(L"CArea", 30, CRect(1, 1, client.right - 1, 48), nullptr, 1, 1));
-    header->SetTransparent(88, 96, RGB(180, 80, 255));
+    header->SetTransparent(82, 100, RGB(180, 80, 255));
 
     auto* title = static_cast<Vantix::MText*>(
         dialog.CreateArea(L"MText", 31, CRect(20, 12, client.right - 20, 40), L"Thermivo update", 1, 1));
@@ -28,13 +28,14 @@ void BuildControls(TestDialog& dialog, CRect client) {
     title->SetFontWidth(16);
     title->SetFontStyle(Gdiplus::FontStyleBold);
 
+    // A small view of the main window, the thing being updated.
     auto* picture = static_cast<Vantix::MPicture*>(
-        dialog.CreateArea(L"MPicture", 35, CRect(24, 68, 72, 116), nullptr, 1, 1));
-    picture->SetAlignment(1, 4);
-    picture->SetImage(L"Thermivo.ico", 1);
+        dialog.CreateArea(L"MPicture", 35, CRect(20, 60, 108, 125), nullptr, 1, 1));
+    picture->SetImage(L"img_cpu_bkg5.png", 1);
+    picture->SetShowMode(Vantix::SHOW_STRETCH, 0);
 
     auto* message = static_cast<Vantix::MText*>(dialog.CreateArea(
-        L"MText", 32, CRect(88, 58, client.right - 24, 128),
+        L"MText", 32, CRect(122, 58, client.right - 20, 128),
         L"Version 1.0.1.0 is ready to install. The display keeps showing the temperature while the "
         L"update runs.",
         1, 1));
@@ -70,11 +71,14 @@ TEST(MDialogShot, AQuestionDialogLooksFinished) {
     ASSERT_TRUE(CaptureClient(dialog.GetSafeHwnd(), canvas));
     EXPECT_TRUE(canvas.SaveArtifact(L"dialog.png"));
 
-    // The pieces are there: the violet border, light title text, the button faces.
-    EXPECT_EQ(0xBD30FFu, canvas.Pixel(0, 100) & 0xFFFFFF);
+    // The pieces are there: the violet border, light title and message text, the picture, the faces.
+    const uint32_t border = canvas.Pixel(0, 100);
+    EXPECT_TRUE(RedOf(border) > 0xB0 && GreenOf(border) < 0x40 && BlueOf(border) > 0xF0)
+        << std::hex << border;
     const auto light = [](uint32_t p) { return GreenOf(p) > 0xC0 && RedOf(p) > 0xC0; };
     EXPECT_GT(canvas.Count(CRect(20, 12, kWidth - 20, 40), light), 30);
-    EXPECT_GT(canvas.Count(CRect(88, 58, kWidth - 24, 128), light), 100);
+    EXPECT_GT(canvas.Count(CRect(122, 58, kWidth - 20, 128), light), 100);
+    EXPECT_NE(canvas.Pixel(10, 90), canvas.Pixel(64, 92));
     EXPECT_NE(canvas.Pixel(100, 160), canvas.Pixel(240, 160)); // hovered and normal faces differ
     dialog.DestroyWindow();
 }
