@@ -11,6 +11,7 @@ MainWindowServices RecordedServices::Make(const std::wstring& settingsKey, const
     MainWindowServices services = MainWindowServices::Defaults();
     services.registerStartupTask = [this] { ++taskRegistrations; };
     services.startMonitorServer = [this] { ++serverStarts; };
+    services.monitorServerRunning = [] { return true; };
     services.showMessageBox = [this](const wchar_t* text, const wchar_t*, int) {
         messageTexts.push_back(text);
         return 2u;
