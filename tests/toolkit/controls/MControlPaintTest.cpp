@@ -6,6 +6,7 @@
 
 #include "support/HostWindow.h"
 #include "support/RecordingControl.h"
+#include "core/LiveObjectCount.h"
 
 using Vantix::CRect;
 
@@ -79,6 +80,21 @@ TEST(MControlPaint, MemorySurfaceIsKeptForTheSameSizeAndRemadeForAnother) {
     EXPECT_EQ(20, BitmapSize(control.AnimationDC()).cx);
     EXPECT_NE(nullptr, animation);
     ::ReleaseDC(nullptr, screen);
+}
+
+TEST(MControlPaint, SurfacesAreReleasedWithTheControl) {
+    const long before = Vantix::GdiLiveObjects();
+    HDC screen = ::GetDC(nullptr);
+    {
+        RecordingControl control(nullptr, 1, CRect(0, 0, 40, 30));
+        control.UpdateMemDC(screen, 40, 30);
+        control.UpdateMemDC(screen, 80, 30);
+        control.UpdateAnimateDC(screen, 20, 10);
+        control.UpdateAnimateDC(screen, 20, 10);
+        EXPECT_EQ(before + 4, Vantix::GdiLiveObjects()); // one bitmap and one DC per surface
+    }
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_EQ(before, Vantix::GdiLiveObjects());
 }
 
 TEST(MControlPaint, SetUpdateReachesOnlyChildrenOverlappingTheControl) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/HostWindow.h"
+#include "core/LiveObjectCount.h"
 
 using Vantix::CPoint;
 using Vantix::CRect;
@@ -92,6 +93,7 @@ TEST(PaintManagerRegistry, ClearingDeletesEveryControlOfTheList) {
 }
 
 TEST(PaintManagerRegistry, DestroyingTheWindowDeletesTheControls) {
+    const long before = Vantix::GdiLiveObjects();
     HostWindow window;
     ControlLife areaLife, controlLife;
     window.Add(0, 1, CRect())->life = &areaLife;
@@ -100,6 +102,7 @@ TEST(PaintManagerRegistry, DestroyingTheWindowDeletesTheControls) {
     EXPECT_TRUE(areaLife.destroyed);
     EXPECT_TRUE(controlLife.destroyed);
     EXPECT_EQ(nullptr, window.Host().GetControl(2));
+    EXPECT_EQ(before, Vantix::GdiLiveObjects()); // the paint DC and the host's font are given back
 }
 
 TEST(PaintManagerRegistry, SetFocusControlTellsTheOldAndTheNewOnlyOnChange) {
