@@ -37,18 +37,20 @@ void Pump() {
         ::DispatchMessageW(&msg);
 }
 
-double MedianMs(const std::function<void(int)>& work) {
-    for (int i = 0; i < kWarmUp; ++i)
-        work(i);
-    std::vector<double> times;
-    for (int i = 0; i < kRounds; ++i) {
-        Pump();
-        const double start = NowMs();
-        work(i);
-        times.push_back(NowMs() - start);
-    }
+double Median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// The measured steps, run in turn within each round so that all of them see the same machine load.
+struct Timings {
+    std::vector<double> repaint, compose, pause, plain;
+};
+
+double TimeMs(const std::function<void()>& work) {
+    const double start = NowMs();
+    work();
+    return NowMs() - start;
 }
 
 void PrintGuiResources() {
@@ -72,19 +74,30 @@ int Run() {
         std::fprintf(stderr, "paintbench: the windows or the skin images are missing\n");
         return 1;
     }
+    const Vantix::CRect client(0, 0, 340, 250);
+    for (int i = 0; i < kWarmUp; ++i) {
+        window.Repaint();
+        baseline.Repaint(45);
+        Pump();
+    }
     const long gdiBefore = Vantix::GdiLiveObjects();
     const long gdiplusBefore = Vantix::GdiplusLiveObjects();
-    const Vantix::CRect client(0, 0, 340, 250);
+    Timings timings;
+    for (int i = 0; i < kRounds; ++i) {
+        const int temperature = 40 + i % 50;
+        Vantix::Manager::SetCPUTemp(static_cast<float>(temperature));
+        Pump();
+        timings.repaint.push_back(TimeMs([&] { window.Repaint(); }));
+        timings.compose.push_back(TimeMs([&] { window.Host().RenderFrame(client); }));
+        timings.pause.push_back(TimeMs([] { ::Sleep(15); }));
+        timings.plain.push_back(TimeMs([&] { baseline.Repaint(temperature); }));
+    }
+    const double repaint = Median(timings.repaint);
+    const double compose = Median(timings.compose);
+    const double pause = Median(timings.pause);
+    const double plain = Median(timings.plain);
 
-    const double repaint = MedianMs([&](int i) {
-        Vantix::Manager::SetCPUTemp(static_cast<float>(40 + i % 50));
-        window.Repaint();
-    });
-    const double compose = MedianMs([&](int) { window.Host().RenderFrame(client); });
-    const double pause = MedianMs([](int) { ::Sleep(15); });
-    const double plain = MedianMs([&](int i) { baseline.Repaint(40 + i % 50); });
-
-    std::printf("rounds: %d (median of each)\n", kRounds);
+    std::printf("rounds: %d, the steps in turn within each round (medians)\n", kRounds);
     std::printf("toolkit repaint (WM_PAINT, with its 15 ms pause): %8.3f ms\n", repaint);
     std::printf("  measured Sleep(15):                             %8.3f ms\n", pause);
     std::printf("  repaint less that sleep:                        %8.3f ms\n", repaint - pause);
