@@ -108,3 +108,17 @@ TEST(PaintManagerTeardown, ARemovedControlGetsNoMoreTicks) {
     EXPECT_TRUE(life.destroyed);
     EXPECT_EQ(0, life.ticksAfterDestroy);
 }
+
+TEST(PaintManagerTeardown, ARemovedControlsWindowTimersStop) {
+    HostWindow window;
+    ControlLife life;
+    RecordingControl* timed = window.Add(1, 1, CRect(0, 0, 50, 50));
+    timed->life = &life;
+    ASSERT_EQ(1, window.Host().SetTimer(timed, 5, 5));
+    PumpFor(60);
+    EXPECT_GT(timed->ticks, 0);
+    window.Host().RemoveControl(timed);
+    PumpFor(60);
+    EXPECT_TRUE(life.destroyed);
+    EXPECT_EQ(0, life.ticksAfterDestroy);
+}
