@@ -13,7 +13,7 @@
 
 #include "CountingDataObject.h"
 #include "DragDropData.h"
-#include "HostWindow.h"
+#include "support/HostWindow.h"
 #include "core/CIDataObject.h"
 #include "core/ComPtr.h"
 
@@ -83,7 +83,7 @@ protected:
         return entered;
     }
 
-    HostWindow m_window;
+    HostWindow m_window{CRect(1000, 300, 1400, 600)};
     PictureControl* m_control = nullptr; // owned by the host
     ComPtr<CIDataObject> m_data;
 };
@@ -217,24 +217,29 @@ TEST_F(DragDropHostTest, TextIsNotDropped) {
 }
 
 // A real OLE drag: the button is not down on the system's side, so the drag drops at once where the
-// pointer is, on this same window, which takes the control's picture.
-TEST_F(DragDropHostTest, PressAndMoveOnADragEnabledControlDragsItsPicture) {
-    m_control->SetDragDrop(1);
-    HWND hwnd = m_window.Handle();
+// pointer is, on this same window, which takes the control's picture. The window is topmost and
+// away from every other test's window: the drop lands on whatever window is under the pointer, even
+// one of a test running beside this one.
+TEST(DragDropRealDragTest, PressAndMoveOnADragEnabledControlDragsItsPicture) {
+    HostWindow window(CRect(1500, 700, 1700, 850), WS_EX_TOPMOST);
+    auto* control = new PictureControl(&window.Parent(), 7, CRect(10, 10, 110, 60));
+    window.Host().AttachControl(1, control);
+    control->SetDragDrop(1);
     POINT onControl = {50, 30};
-    ::ClientToScreen(hwnd, &onControl);
+    ::ClientToScreen(window.Handle(), &onControl);
     ::SetCursorPos(onControl.x, onControl.y);
-    m_window.Mouse(WM_MOUSEMOVE, 50, 30);
-    ASSERT_EQ(m_control, m_window.Host().GetHoverControl());
+    window.Mouse(WM_MOUSEMOVE, 50, 30);
+    ASSERT_EQ(control, window.Host().GetHoverControl());
 
-    m_window.Mouse(WM_LBUTTONDOWN, 50, 30, MK_LBUTTON);
+    window.Mouse(WM_LBUTTONDOWN, 50, 30, MK_LBUTTON);
     // The first move sets the anchor; a drag starts on a move of no more than 2 pixels from it.
-    m_window.Mouse(WM_MOUSEMOVE, 51, 31, MK_LBUTTON);
-    m_window.Mouse(WM_MOUSEMOVE, 52, 32, MK_LBUTTON);
+    window.Mouse(WM_MOUSEMOVE, 51, 31, MK_LBUTTON);
+    window.Mouse(WM_MOUSEMOVE, 52, 32, MK_LBUTTON);
+    ::SetCursorPos(0, 0);
 
-    ASSERT_EQ(1u, m_control->received.size());
-    EXPECT_EQ(dragdrop::FourColours().pixels, dragdrop::ReadPixels(m_control->received[0]).values);
-    EXPECT_EQ(0, m_window.Host().IsCaptured());
+    ASSERT_EQ(1u, control->received.size());
+    EXPECT_EQ(dragdrop::FourColours().pixels, dragdrop::ReadPixels(control->received[0]).values);
+    EXPECT_EQ(0, window.Host().IsCaptured());
     // The cursor is free again.
     RECT clip;
     ::GetClipCursor(&clip);
