@@ -41,6 +41,9 @@ MWindow* MWindow::AttachFromCreate(HWND hwnd, LPARAM lParam) {
 void MWindow::DetachAfterDestroy(HWND hwnd) {
     m_hWnd = nullptr;
     OnDestroyMessage(hwnd);
+    // A window destroyed inside GetMessageW (a WM_CLOSE sent from another thread or process) would leave
+    // a modal loop waiting for a posted message that never comes: wake it so it sees the handle is gone.
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 LRESULT CALLBACK MWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
+
 #include "RecordingWindow.h"
 
 namespace {
@@ -120,4 +123,34 @@ TEST(ModalLoopWithoutOwner, ClearsTheFocusWhenItEnds) {
     EXPECT_EQ(0u, dialog.ShowModal(SW_SHOWNOACTIVATE));
     EXPECT_EQ(nullptr, GetFocus());
     focused.DestroyWindow();
+}
+
+TEST_F(ModalLoop, CloseSentFromAnotherThreadEndsTheLoop) {
+    HWND hwnd = dialog.GetSafeHwnd();
+    DWORD loopThread = GetCurrentThreadId();
+    std::atomic<bool> loopEnded{false};
+    std::atomic<bool> neededQuit{false};
+    // The close is handled inside GetMessageW, not by the loop itself.
+    std::thread closer([&] {
+        Sleep(200);
+        SendMessageW(hwnd, WM_CLOSE, 6, 0);
+    });
+    // A loop left waiting would never end on its own: end it, and fail.
+    std::thread watchdog([&] {
+        for (int i = 0; i < 80 && !loopEnded; ++i)
+            Sleep(100);
+        if (!loopEnded) {
+            neededQuit = true;
+            PostThreadMessageW(loopThread, WM_QUIT, 0, 0);
+        }
+    });
+    dialog.ShowModal(SW_SHOWNOACTIVATE);
+    loopEnded = true;
+    closer.join();
+    watchdog.join();
+    EXPECT_FALSE(neededQuit);
+    EXPECT_EQ(nullptr, dialog.GetSafeHwnd());
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    MSG msg;
+    PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
