@@ -48,9 +48,9 @@ GdiBoxControl* AddBox(HostWindow& window, CRect rect, COLORREF color) {
 }
 
 // 40 x 30: left half opaque red, right half transparent but for a half-transparent green band.
-const wchar_t kHalfImage[] = L"test_paint_half.png";
+const wchar_t* const kHalfImage = ProcessSkinName(L"test_paint_half.png");
 // 12 x 12: a 4-pixel blue frame around a yellow centre.
-const wchar_t kFrameImage[] = L"test_paint_frame.png";
+const wchar_t* const kFrameImage = ProcessSkinName(L"test_paint_frame.png");
 
 class PaintManagerPaint : public testing::Test {
 protected:

@@ -217,8 +217,8 @@ TEST(PaintManagerFonts, FamiliesResolveTheGlobalFontWhateverTheyAreAskedFor) {
 
 namespace {
 
-const wchar_t kStrip[] = L"test_records_strip.png"; // 88 x 20
-const wchar_t kLate[] = L"test_records_late.png";
+const wchar_t* const kStrip = ProcessSkinName(L"test_records_strip.png"); // 88 x 20
+const wchar_t* const kLate = ProcessSkinName(L"test_records_late.png");
 
 class PaintManagerImages : public testing::Test {
 protected:

@@ -5,6 +5,8 @@
 #include "core/SkinPath.h"
 #include "support/DibCanvas.h"
 
+#include <list>
+
 using Vantix::CRect;
 
 GdiBoxControl::GdiBoxControl(Vantix::MObject* parent, UINT id, CRect rect, COLORREF color)
@@ -58,6 +60,16 @@ int TimerKillingControl::OnControlTimer() {
 bool SaveSkinImage(const wchar_t* name, Gdiplus::Bitmap& bitmap) {
     Vantix::CString path = Vantix::GetSkinPath() + Vantix::CString(name);
     return SavePng(bitmap, path.GetString());
+}
+
+const wchar_t* ProcessSkinName(const wchar_t* name) {
+    static std::list<std::wstring> names;
+    std::wstring text(name);
+    size_t dot = text.rfind(L'.');
+    text.insert(dot == std::wstring::npos ? text.size() : dot,
+                L"_" + std::to_wstring(::GetCurrentProcessId()));
+    names.push_back(text);
+    return names.back().c_str();
 }
 
 void DeleteSkinImage(const wchar_t* name) {

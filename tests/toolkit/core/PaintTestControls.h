@@ -61,6 +61,9 @@ protected:
 template <class Paint> bool WriteSkinImage(const wchar_t* name, int width, int height, Paint paint);
 bool SaveSkinImage(const wchar_t* name, Gdiplus::Bitmap& bitmap);
 void DeleteSkinImage(const wchar_t* name);
+// A skin file name of this test process alone ("x.png" -> "x_<pid>.png"): each test runs in its own
+// process, in parallel with others that write and delete the same images.
+const wchar_t* ProcessSkinName(const wchar_t* name);
 
 // Saves a composed frame as <build>\artifacts\name (PNG).
 bool SaveFrameArtifact(const Vantix::PaintBuffer& frame, const std::wstring& name);
