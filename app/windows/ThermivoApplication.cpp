@@ -9,6 +9,7 @@
 #include "core/Manager.h"
 #include "relay/ProcessControl.h"
 #include "shell/DebugPrivilege.h"
+#include "shell/LiveCountReporter.h"
 #include "windows/DeviceMainDlg.h"
 #include "windows/SingleInstance.h"
 
@@ -40,6 +41,8 @@ int ThermivoApplication::Run(HINSTANCE instance) {
     CoInitialize(nullptr);
     OleInitialize(nullptr);
 
+    // Off unless a soak run names a file for it.
+    LiveCountReporter liveCounts;
     auto window = std::make_unique<DeviceMainDlg>();
     window->Run();
 

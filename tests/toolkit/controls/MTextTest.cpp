@@ -141,3 +141,14 @@ TEST_F(TextHost, MarkTextsNeedATextAndAskForARepaintOnlyWhenTheyChange) {
     EXPECT_EQ(before + 2, window.Parent().Updates().size());
     EXPECT_EQ(1, window.Parent().Updates().back().redraw);
 }
+
+TEST_F(TextHost, OverATransparentBackgroundTheTextCarriesItsOwnAlpha) {
+    // As in a layered window before its surface is shown: glyphs drawn without alpha would vanish.
+    Make(L"Visible");
+    canvas.Fill(0);
+    DrawHost(window.Host(), canvas);
+    const int covered = canvas.Count(kBox, [](uint32_t p) { return AlphaOf(p) > 0x80; });
+    const int unpremultiplied = canvas.Count(kBox, [](uint32_t p) { return RedOf(p) > AlphaOf(p); });
+    EXPECT_GT(covered, 20);
+    EXPECT_EQ(0, unpremultiplied);
+}
