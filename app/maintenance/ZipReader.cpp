@@ -45,6 +45,11 @@ bool ZipReader::ReadEntryInfo(Entry& entry) {
 }
 
 bool ZipReader::OpenEntryData() {
+    unz_file_info64 info = {};
+    if (unzGetCurrentFileInfo64(m_archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+        return false;
+    m_announcedSize = info.uncompressed_size;
+    m_readSize = 0;
     m_entryOpen = unzOpenCurrentFile(m_archive) == UNZ_OK;
     return m_entryOpen;
 }
@@ -58,10 +63,16 @@ std::vector<unsigned char> ZipReader::LocalExtraField() {
 }
 
 int ZipReader::ReadEntryData(void* buffer, unsigned size) {
-    return unzReadCurrentFile(m_archive, buffer, size);
+    int read = unzReadCurrentFile(m_archive, buffer, size);
+    if (read > 0)
+        m_readSize += static_cast<unsigned>(read);
+    return read;
 }
 
+// minizip checks the CRC-32 only once the announced size has been read: data that ends early (a damaged
+// stream, or a size field made larger) would otherwise pass as whole.
 bool ZipReader::CloseEntryData() {
     m_entryOpen = false;
-    return unzCloseCurrentFile(m_archive) == UNZ_OK;
+    bool checked = unzCloseCurrentFile(m_archive) == UNZ_OK;
+    return checked && m_readSize == m_announcedSize;
 }

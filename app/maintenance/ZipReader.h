@@ -32,10 +32,12 @@ public:
     std::vector<unsigned char> LocalExtraField();
     // Inflates up to size bytes; returns the byte count, 0 at the end, a negative value for damaged data.
     int ReadEntryData(void* buffer, unsigned size);
-    // Closes the entry's data; false when the whole entry was read and its CRC-32 does not match.
+    // Closes the entry's data; true only when exactly the announced size was read and its CRC-32 matches.
     bool CloseEntryData();
 
 private:
     void* m_archive = nullptr;
     bool m_entryOpen = false;
+    unsigned long long m_announcedSize = 0;
+    unsigned long long m_readSize = 0;
 };

@@ -7,6 +7,12 @@ target_sources(test_${name} PRIVATE
   "${CMAKE_CURRENT_SOURCE_DIR}/app/relay/TestRecordName.cpp")
 target_include_directories(test_${name} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}/app/relay")
 
+# The package-damage tests build their archives with the maintenance tests' zip fixture.
+target_sources(test_${name} PRIVATE
+  "${CMAKE_CURRENT_SOURCE_DIR}/app/maintenance/TempFolder.cpp"
+  "${CMAKE_CURRENT_SOURCE_DIR}/app/maintenance/ZipFixture.cpp")
+target_include_directories(test_${name} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}/app/maintenance")
+
 # A two-minute soak of Thermivo.exe with the stand-ins (scripts/soak). Thermivo's mutex, registry key and
 # the server's process name are one per session, so it runs alone, like the end-to-end tests.
 add_dependencies(test_${name} Thermivo probexa)

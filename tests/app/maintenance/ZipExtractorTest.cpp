@@ -200,6 +200,21 @@ TEST_F(ZipExtractorTest, ALaterFailedEntryOfTheSameNameIsNotCompleted) {
     EXPECT_FALSE(Completed(L"Software-1.0.0.3.exe"));
 }
 
+// The checksum of such an entry is never compared: only its length shows that half a program arrived.
+TEST_F(ZipExtractorTest, AnEntryEndingBeforeItsAnnouncedSizeIsNotCompleted) {
+    for (bool deflate : {true, false}) {
+        ZipFixture zip;
+        ZipFixtureEntry half;
+        half.name = "Software-1.0.0.3.exe";
+        half.data = std::string(8000, 'h') + std::string(8000, 'z');
+        half.deflate = deflate;
+        half.packedLength = 8000;
+        zip.Add(half);
+        ASSERT_TRUE(Extract(zip));
+        EXPECT_FALSE(Completed(L"Software-1.0.0.3.exe")) << (deflate ? "deflated" : "stored");
+    }
+}
+
 TEST_F(ZipExtractorTest, RefusesWhatIsNoZip) {
     ZipFixture::Save(m_root.Path() + L"p.zip", "<html>Not Found</html>");
     EXPECT_FALSE(ZipExtractor::ExtractZipToFolder(m_root.Path() + L"p.zip", m_destination, &m_completed));

@@ -45,7 +45,8 @@ std::string ZipFixture::Build() const {
     for (const ZipFixtureEntry& entry : m_entries) {
         uint32_t crc =
             crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()), static_cast<uInt>(entry.data.size()));
-        std::string stored = entry.deflate ? RawDeflate(entry.data) : entry.data;
+        const std::string packed = entry.data.substr(0, entry.packedLength);
+        std::string stored = entry.deflate ? RawDeflate(packed) : packed;
         if (entry.damaged && !stored.empty())
             stored[stored.size() / 2] ^= 0x5A;
         uint32_t offset = static_cast<uint32_t>(archive.size());

@@ -18,6 +18,8 @@ struct ZipFixtureEntry {
     uint16_t flags = 0;
     // Changes one byte of the stored data after the checksum was taken.
     bool damaged = false;
+    // Packs only this many bytes of data while the headers announce all of it (a stream that ends early).
+    size_t packedLength = std::string::npos;
 };
 
 class ZipFixture {
