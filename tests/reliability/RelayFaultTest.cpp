@@ -2,7 +2,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <fstream>
+#include <string>
 #include <thread>
+#include <windows.h>
 
 #include "HidEmulatorControl.h"
 #include "RecordWriter.h"
@@ -79,6 +82,29 @@ TEST_F(RelayFaultTest, DisplayVanishingBetweenOpenAndSendIsSurvived) {
     Relay().RelayTick();
     EXPECT_EQ(52, m_emulator.Shown(2));
     ExpectRecovery();
+}
+
+// A display unplugged and plugged in again while the relay runs (the emulator's presence file, as the soak
+// uses it): the other keeps its reports, and the next refresh reaches the returned one.
+TEST_F(RelayFaultTest, AnUnpluggedDisplayIsReachedAgainAfterTheNextRefresh) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string presence = std::string(folder) + "presence-" + std::to_string(GetCurrentProcessId());
+    auto plugged = [&presence](const char* displays) {
+        std::ofstream(presence.c_str(), std::ios::trunc) << displays;
+    };
+    plugged("1,2");
+    ASSERT_TRUE(m_emulator.Configure(("displays=2;presence=" + presence).c_str()));
+    Relay().RefreshDevices();
+    plugged("1");
+    Relay().RelayTick();
+    EXPECT_EQ(52, m_emulator.Shown(1));
+    EXPECT_EQ(-1, m_emulator.Shown(2));
+    plugged("1,2");
+    Relay().RefreshDevices();
+    Relay().RelayTick();
+    EXPECT_EQ(52, m_emulator.Shown(2));
+    DeleteFileA(presence.c_str());
 }
 
 // Words a torn or broken server write leaves behind, changing all the time the relay reads them: every

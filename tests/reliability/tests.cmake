@@ -15,7 +15,7 @@ target_include_directories(test_${name} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}/app
 
 # A two-minute soak of Thermivo.exe with the stand-ins (scripts/soak). Thermivo's mutex, registry key and
 # the server's process name are one per session, so it runs alone, like the end-to-end tests.
-add_dependencies(test_${name} Thermivo probexa)
+add_dependencies(test_${name} Thermivo probexa thermivoctl)
 add_test(NAME reliability.Soak.TwoMinutes
   COMMAND bash "${CMAKE_SOURCE_DIR}/scripts/soak" --minutes 2 --build-dir "${CMAKE_BINARY_DIR}" --no-build)
 set_tests_properties(reliability.Soak.TwoMinutes PROPERTIES TIMEOUT 300 LABELS soak RUN_SERIAL TRUE)

@@ -18,7 +18,9 @@ bool ParseNumber(const std::string& text, int& value) {
     return true;
 }
 
-bool ParseDisplayList(const std::string& text, std::set<int>& displays) {
+} // namespace
+
+bool EmulatorConfig::ParseDisplayList(const std::string& text, std::set<int>& displays) {
     displays.clear();
     if (text == "all") {
         for (int display = 1; display <= kMaxDisplays; ++display)
@@ -36,29 +38,35 @@ bool ParseDisplayList(const std::string& text, std::set<int>& displays) {
     return true;
 }
 
+namespace {
+
 bool ApplySetting(const std::string& key, const std::string& value, EmulatorConfig& config) {
     if (key == "displays")
         return ParseNumber(value, config.displays) && config.displays <= kMaxDisplays;
     if (key == "firmware")
         return ParseNumber(value, config.firmware);
     if (key == "refuse_open")
-        return ParseDisplayList(value, config.refuseOpen);
+        return EmulatorConfig::ParseDisplayList(value, config.refuseOpen);
     if (key == "held")
-        return ParseDisplayList(value, config.held);
+        return EmulatorConfig::ParseDisplayList(value, config.held);
     if (key == "fail_send")
-        return ParseDisplayList(value, config.failSend);
+        return EmulatorConfig::ParseDisplayList(value, config.failSend);
     if (key == "bad_reply")
-        return ParseDisplayList(value, config.badReply);
+        return EmulatorConfig::ParseDisplayList(value, config.badReply);
     if (key == "no_product")
-        return ParseDisplayList(value, config.noProduct);
+        return EmulatorConfig::ParseDisplayList(value, config.noProduct);
     if (key == "gone")
-        return ParseDisplayList(value, config.gone);
+        return EmulatorConfig::ParseDisplayList(value, config.gone);
     if (key == "long_path") {
         config.longPath = value == "1";
         return value == "0" || value == "1";
     }
     if (key == "log") {
         config.logPath = value;
+        return true;
+    }
+    if (key == "presence") {
+        config.presencePath = value;
         return true;
     }
     return false;

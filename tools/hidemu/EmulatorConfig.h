@@ -15,7 +15,10 @@ struct EmulatorConfig {
     std::set<int> gone;
     bool longPath = false;
     std::string logPath;
+    std::string presencePath;
 
     // False for a key or value it does not know; the configuration is then left as it was.
     static bool Parse(const std::string& text, EmulatorConfig& config);
+    // Reads "1,2" or "all" (an empty text lists none); false for anything else.
+    static bool ParseDisplayList(const std::string& text, std::set<int>& displays);
 };

@@ -19,6 +19,8 @@
 //   gone=L           these displays have gone away: not listed, and open handles to them fail
 //   long_path=1      display paths are longer than 1100 characters
 //   log=PATH         append one line per feature report to this file, e.g. "display 1: 045"
+//   presence=PATH    a file listing the displays plugged in now ("1,2"; empty: none), read again on every
+//                    call, so another process can plug and unplug them; without the file all are present
 //
 // Control functions for tests (look them up with GetProcAddress on the loaded "hidapi.dll"; cdecl):
 #pragma once

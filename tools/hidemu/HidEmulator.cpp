@@ -87,7 +87,28 @@ bool HidEmulator::Configure(const char* settings) {
 }
 
 bool HidEmulator::IsPresent(int display) const {
-    return display >= 1 && display <= static_cast<int>(m_displays.size()) && !m_config.gone.count(display);
+    return display >= 1 && display <= static_cast<int>(m_displays.size()) && !m_config.gone.count(display) &&
+           !m_unplugged.count(display);
+}
+
+void HidEmulator::ReadPresence() {
+    m_unplugged.clear();
+    if (m_config.presencePath.empty())
+        return;
+    FILE* file = std::fopen(m_config.presencePath.c_str(), "rb");
+    if (!file)
+        return;
+    char text[256] = {};
+    size_t length = std::fread(text, 1, sizeof(text) - 1, file);
+    std::fclose(file);
+    std::string listed(text, length);
+    listed.erase(listed.find_last_not_of(" \r\n") + 1);
+    std::set<int> present;
+    if (!EmulatorConfig::ParseDisplayList(listed, present))
+        return;
+    for (int display = 1; display <= static_cast<int>(m_displays.size()); ++display)
+        if (!present.count(display))
+            m_unplugged.insert(display);
 }
 
 bool HidEmulator::IsOpen(const hid_device* device) const {
@@ -110,6 +131,7 @@ std::string HidEmulator::PathOf(int display, int collection) const {
 
 hid_device_info* HidEmulator::Enumerate(unsigned short vendorId, unsigned short productId) {
     std::lock_guard<std::mutex> guard(m_lock);
+    ReadPresence();
     hid_device_info* first = nullptr;
     hid_device_info** next = &first;
     auto append = [&next](hid_device_info* info) {
@@ -144,6 +166,7 @@ hid_device* HidEmulator::Open(const char* path) {
     if (!path)
         return nullptr;
     std::lock_guard<std::mutex> guard(m_lock);
+    ReadPresence();
     if (PathOf(0, 0) == path)
         return *m_open.insert(new hid_device{0, 0}).first;
     for (int display = 1; display <= static_cast<int>(m_displays.size()); ++display) {
@@ -167,6 +190,7 @@ void HidEmulator::Close(hid_device* device) {
 
 int HidEmulator::SendFeatureReport(hid_device* device, const unsigned char* data, size_t length) {
     std::lock_guard<std::mutex> guard(m_lock);
+    ReadPresence();
     if (!data || length == 0 || !IsVendorCollection(device) || m_config.failSend.count(device->display))
         return -1;
     RecordReport(device->display, data, length);
@@ -201,6 +225,7 @@ void HidEmulator::Log(int display, const std::string& text) const {
 
 int HidEmulator::GetFeatureReport(hid_device* device, unsigned char* data, size_t length) {
     std::lock_guard<std::mutex> guard(m_lock);
+    ReadPresence();
     if (!data || length < 3 || !IsVendorCollection(device))
         return -1;
     ++m_displays[device->display - 1].reads;

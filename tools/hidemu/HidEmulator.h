@@ -53,9 +53,12 @@ private:
     std::string PathOf(int display, int collection) const;
     void RecordReport(int display, const unsigned char* data, size_t length);
     void Log(int display, const std::string& text) const;
+    void ReadPresence();
 
     std::mutex m_lock;
     EmulatorConfig m_config;
     std::vector<Display> m_displays;
     std::set<hid_device*> m_open;
+    // Displays the presence file leaves out, as last read.
+    std::set<int> m_unplugged;
 };
