@@ -93,7 +93,7 @@ TEST_F(MainWindowTrayTest, RightClickOffersVersionDeviceCountAndExit) {
     ASSERT_TRUE(g_menu.opened);
     ASSERT_EQ(3u, g_menu.items.size());
     EXPECT_EQ(203u, g_menu.items[0].id);
-    EXPECT_EQ(L"Version: 1.0.0.2", g_menu.items[0].text);
+    EXPECT_EQ(std::wstring(L"Version: ") + THERMIVO_VERSION_TEXT, g_menu.items[0].text);
     EXPECT_EQ(202u, g_menu.items[1].id);
     EXPECT_EQ(L"2 Device", g_menu.items[1].text);
     EXPECT_EQ(100u, g_menu.items[2].id);

@@ -26,7 +26,7 @@ TEST(TrayMenu, ItemsCarryTheVersionTheDeviceCountAndExit) {
         TrayMenu::AppendItems(menu.Get(), c.devices);
         ASSERT_EQ(3, GetMenuItemCount(menu.Get()));
         EXPECT_EQ(203u, GetMenuItemID(menu.Get(), 0));
-        EXPECT_EQ(L"Version: 1.0.0.2", ItemText(menu.Get(), 0));
+        EXPECT_EQ(std::wstring(L"Version: ") + THERMIVO_VERSION_TEXT, ItemText(menu.Get(), 0));
         EXPECT_EQ(202u, GetMenuItemID(menu.Get(), 1));
         EXPECT_EQ(c.deviceText, ItemText(menu.Get(), 1));
         EXPECT_EQ(100u, GetMenuItemID(menu.Get(), 2));
