@@ -17,24 +17,26 @@ using Vantix::CRect;
 
 namespace {
 
+struct TooltipSearch {
+    HWND owner;
+    HWND found;
+};
+
+// A named callback: a lambda does not convert to the stdcall WNDENUMPROC of 32-bit Windows.
+BOOL CALLBACK MatchTooltip(HWND hwnd, LPARAM data) {
+    auto* search = reinterpret_cast<TooltipSearch*>(data);
+    wchar_t name[64] = {};
+    ::GetClassNameW(hwnd, name, 64);
+    if (std::wstring(name) == TOOLTIPS_CLASSW && ::GetWindow(hwnd, GW_OWNER) == search->owner) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindTooltip(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search = {owner, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            wchar_t name[64] = {};
-            ::GetClassNameW(hwnd, name, 64);
-            if (std::wstring(name) == TOOLTIPS_CLASSW && ::GetWindow(hwnd, GW_OWNER) == s->owner) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TooltipSearch search = {owner, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), MatchTooltip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
