@@ -34,7 +34,7 @@ std::string ReadFile(const std::wstring& path) {
 
 struct Damage {
     const char* what;
-    size_t length;        // bytes changed from each position
+    size_t length;         // bytes changed from each position
     unsigned char xorWith; // 0: the bytes are set to 0xFF instead
 };
 
@@ -98,7 +98,8 @@ TEST_F(PackageDamageTest, OnlyWholeFilesAreReportedWhereverTheDamageLands) {
             std::vector<std::wstring> completed;
             ZipExtractor::ExtractZipToFolder(m_root.Path() + L"p.zip", m_destination, &completed);
             for (const std::wstring& path : completed) {
-                EXPECT_EQ(Packed(path), ReadFile(path)) << "reported whole: " << std::string(path.begin(), path.end());
+                EXPECT_EQ(Packed(path), ReadFile(path))
+                    << "reported whole: " << std::string(path.begin(), path.end());
                 ++reportedWhole;
             }
             EXPECT_TRUE(OnlyPackageAndFolderAtRoot());

@@ -5,15 +5,26 @@ namespace Vantix {
 
 namespace {
 
-// Stretched pieces sample their neighbours at the edges; mirroring keeps those samples inside
-// the piece, so no seam of the pixels beyond it shows.
+// Corner pieces are copied as they are. Stretched pieces are filled with a mirroring texture scaled to
+// the piece: their edge samples stay inside the piece, and no column is lost where a stretch factor
+// maps a destination edge a rounding error outside the source (Wine's DrawImage drops such pixels).
 void DrawPiece(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const Gdiplus::ImageAttributes& attributes,
                const Gdiplus::Rect& source, const Gdiplus::Rect& dest) {
     // An image or rectangle too small for its margins leaves no room for this piece.
     if (source.Width <= 0 || source.Height <= 0 || dest.Width <= 0 || dest.Height <= 0)
         return;
-    graphics.DrawImage(image, dest, source.X, source.Y, source.Width, source.Height, Gdiplus::UnitPixel,
-                       &attributes);
+    if (source.Width == dest.Width && source.Height == dest.Height) {
+        graphics.DrawImage(image, dest, source.X, source.Y, source.Width, source.Height, Gdiplus::UnitPixel,
+                           &attributes);
+        return;
+    }
+    Gdiplus::TextureBrush texture(image, Gdiplus::WrapModeTileFlipXY, source);
+    if (texture.GetLastStatus() != Gdiplus::Ok)
+        return;
+    texture.TranslateTransform(static_cast<Gdiplus::REAL>(dest.X), static_cast<Gdiplus::REAL>(dest.Y));
+    texture.ScaleTransform(static_cast<Gdiplus::REAL>(dest.Width) / source.Width,
+                           static_cast<Gdiplus::REAL>(dest.Height) / source.Height);
+    graphics.FillRectangle(&texture, dest);
 }
 
 } // namespace

@@ -94,15 +94,21 @@ struct SoftwareCase {
 };
 
 const SoftwareCase kSoftware[] = {
-    {"1.0.0.2", true, 0, true},        {"1.0.0.2", false, -1, true},
-    {"1.0.0.10", true, 1, true},       {"1.0.0.10", false, 1, true},
-    {"1.0.1", false, 1, true},         {"0.9.9.9", true, 0, true},
-    {"0.9.9.9", false, -1, true},      {"", true, -1, false},
+    {"1.0.0.2", true, 0, true},
+    {"1.0.0.2", false, -1, true},
+    {"1.0.0.10", true, 1, true},
+    {"1.0.0.10", false, 1, true},
+    {"1.0.1", false, 1, true},
+    {"0.9.9.9", true, 0, true},
+    {"0.9.9.9", false, -1, true},
+    {"", true, -1, false},
     {"1.0.0.1000", true, 1, true},    // 10 characters
     {"1.0.0.10000", true, -1, false}, // 11 characters
-    {"1.0.0.2-beta", true, -1, false}, {"1.0.0.3\n", true, -1, false},
+    {"1.0.0.2-beta", true, -1, false},
+    {"1.0.0.3\n", true, -1, false},
     // Bodies that are no text: a picture's header, a cut UTF-8 sequence, bytes that are no UTF-8.
-    {"\x89PNG\r\n\x1a\n", true, -1, false}, {"1.0.0.\xC3", true, -1, false},
+    {"\x89PNG\r\n\x1a\n", true, -1, false},
+    {"1.0.0.\xC3", true, -1, false},
     {"\xFF\xFE\x31\x2E", true, -1, false},
 };
 
@@ -136,9 +142,10 @@ struct FirmwareCase {
 };
 
 const FirmwareCase kFirmware[] = {
-    {"106", 0x0105, true, 1}, {"106", 0x0105, false, 1}, {"105", 0x0105, true, 0}, {"105", 0x0105, false, -1},
-    {"9", 0x0105, true, 0},   {"106", -1, true, -1},     {"106", -1, false, -1},   {"10a", 0x0105, true, -1},
-    {"\xFF\xFE", 0x0105, true, -1},   {"1\xC3\xA9", 0x0105, true, -1},
+    {"106", 0x0105, true, 1},        {"106", 0x0105, false, 1}, {"105", 0x0105, true, 0},
+    {"105", 0x0105, false, -1},      {"9", 0x0105, true, 0},    {"106", -1, true, -1},
+    {"106", -1, false, -1},          {"10a", 0x0105, true, -1}, {"\xFF\xFE", 0x0105, true, -1},
+    {"1\xC3\xA9", 0x0105, true, -1},
 };
 
 TEST_F(UpdateCheckTest, FirmwareCheckComparesWithTheDisplay) {

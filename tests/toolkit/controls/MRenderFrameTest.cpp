@@ -122,3 +122,34 @@ TEST(MRenderGetImageRect, FitsShrinksAndCentres) {
                                       << ", " << result.right << ", " << result.bottom << ")";
     }
 }
+
+struct FrameCase {
+    int imageSide;
+    int corner;
+    int width;
+    int height;
+};
+
+// Stretch factors that are no whole numbers leave no seam between the pieces.
+static const FrameCase kFrames[] = {
+    {12, 4, 40, 30}, {24, 6, 93, 52}, {24, 6, 61, 37}, {24, 6, 200, 25}, {16, 5, 77, 41},
+};
+
+TEST(NineGridCoverage, EveryPixelOfTheRectangleIsOpaque) {
+    for (const FrameCase& c : kFrames) {
+        SCOPED_TRACE(testing::Message() << c.imageSide << " px image, corner " << c.corner << ", " << c.width
+                                        << " x " << c.height);
+        auto image = MakeSolidImage(c.imageSide, c.imageSide, 0xFF204080);
+        DibCanvas canvas(c.width + 2, c.height + 2);
+        auto target = canvas.WrapAsBitmap();
+        {
+            Gdiplus::Graphics graphics(target.get());
+            MRender::DrawImageFrame(graphics, image.get(), CRect(1, 1, 1 + c.width, 1 + c.height), 0, 0,
+                                    c.imageSide, c.imageSide, c.corner);
+        }
+        for (int x = 1; x <= c.width; ++x)
+            EXPECT_EQ(0, canvas.Count(RECT{x, 1, x + 1, 1 + c.height},
+                                      [](uint32_t p) { return AlphaOf(p) != 255; }))
+                << "column " << x;
+    }
+}

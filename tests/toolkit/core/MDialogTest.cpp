@@ -8,6 +8,7 @@
 #include "TestDialog.h"
 #include "support/DibCanvas.h"
 #include "support/RecordingControl.h"
+#include "support/ThreadWindow.h"
 #include "support/WindowCapture.h"
 
 using Vantix::CPoint;
@@ -162,9 +163,9 @@ TEST(MDialog, BalloonNeedsBothCoordinatesAndAText) {
     } refused[] = {{L"tip", 0, 150}, {L"tip", 150, 0}, {nullptr, 150, 150}};
     for (const auto& r : refused)
         EXPECT_EQ(0, dialog.SetAirBladderMsg(r.text, POINT{r.x, r.y}, Vantix::AIRBLADDER_TYPE_STAY));
-    EXPECT_EQ(nullptr, ::FindWindowW(nullptr, L"AirBladder Window"));
+    EXPECT_EQ(nullptr, FindThreadWindow(L"AirBladder Window"));
     EXPECT_EQ(1, dialog.SetAirBladderMsg(L"tip", POINT{150, 150}, Vantix::AIRBLADDER_TYPE_STAY));
-    HWND balloon = ::FindWindowW(nullptr, L"AirBladder Window");
+    HWND balloon = FindThreadWindow(L"AirBladder Window");
     ASSERT_NE(nullptr, balloon);
     EXPECT_TRUE(::IsWindowVisible(balloon));
     dialog.DestroyWindow();

@@ -12,6 +12,7 @@
 #include "core/Manager.h"
 #include "support/DibCanvas.h"
 #include "support/HostWindow.h"
+#include "support/ThreadWindow.h"
 
 using Vantix::CRect;
 
@@ -120,7 +121,7 @@ TEST(PaintManagerBalloon, OnlyItsOwnerOrAnyoneWithOwnerZeroHidesTheBalloon) {
         << "a null text is refused, not thrown";
     EXPECT_EQ(1, host.SetAirBladderMsg(L"Firmware 1.2 is available", POINT{300, 300},
                                        Vantix::AIRBLADDER_TYPE_STAY, Vantix::AIRBLADDER_MODE_BELOW));
-    HWND balloon = ::FindWindowW(nullptr, L"AirBladder Window");
+    HWND balloon = FindThreadWindow(L"AirBladder Window");
     ASSERT_NE(nullptr, balloon);
     EXPECT_EQ(window.Handle(), ::GetWindow(balloon, GW_OWNER));
     host.ShowAirBladder(SW_SHOWNOACTIVATE, 3);

@@ -5,6 +5,7 @@
 #include "support/HostWindow.h"
 #include "support/SkinImageFile.h"
 #include "support/TestImages.h"
+#include "support/ThreadWindow.h"
 #include "windows/MAirBladder.h"
 
 using Vantix::AIRBLADDER_MODE;
@@ -177,6 +178,21 @@ TEST_F(Balloon, SeveralLinesStartAtTheLeftOfTheTextBox) {
     EXPECT_LE(left, 11);
 }
 
+// The images a host loads for its first balloon come with the theme.
+TEST_F(Balloon, TheThemesOwnImagesLoadAndGiveTheBalloonItsBackground) {
+    ASSERT_TRUE(balloon.LoadBKImage(L"img_tip_bk.png"));
+    EXPECT_TRUE(balloon.LoadArrowLImage(L"img_tip_arrow_left.png"));
+    EXPECT_TRUE(balloon.LoadArrowRImage(L"img_tip_arrow_right.png"));
+    EXPECT_TRUE(balloon.LoadArrowTImage(L"img_tip_arrow_top.png"));
+    CRect rect = Show(L"Themed", 3);
+    DibCanvas canvas(rect.Width(), rect.Height());
+    balloon.Draw(canvas);
+    canvas.SaveArtifact(L"balloon_theme1.png");
+    const uint32_t inside = canvas.Pixel(canvas.Width() / 2, 3);
+    EXPECT_GT(AlphaOf(inside), 0xE0u);
+    EXPECT_LT(RedOf(inside), 0x40u) << "a dark background under the white text";
+}
+
 TEST_F(Balloon, MissingImagesAreReported) {
     EXPECT_FALSE(balloon.LoadBKImage(L"no_such_tip_background.png"));
     EXPECT_FALSE(balloon.LoadArrowLImage(L"no_such_arrow.png"));
@@ -188,7 +204,7 @@ TEST(BalloonOfAHost, AppearsAndHides) {
     EXPECT_EQ(0, owner.Host().ShowAirBladder(1, 0));
     ASSERT_EQ(1, owner.Host().SetAirBladderMsg(L"From the host", POINT{300, 300},
                                                Vantix::AIRBLADDER_TYPE_TIMED, Vantix::AIRBLADDER_MODE_BELOW));
-    HWND balloon = FindWindowW(nullptr, L"AirBladder Window");
+    HWND balloon = FindThreadWindow(L"AirBladder Window");
     ASSERT_NE(nullptr, balloon);
     EXPECT_EQ(owner.Handle(), GetWindow(balloon, GW_OWNER));
     owner.Host().ShowAirBladder(SW_SHOWNOACTIVATE, 3);
