@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "BenchClock.h"
 #include "relay/ProcessControl.h"
 #include "shell/KernelHandle.h"
 #include "shell/ModuleDirectory.h"
@@ -25,14 +26,6 @@ const DWORD kSampleWaitMs = 8000;
 
 std::string Narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end());
-}
-
-double NowMs() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 UniqueHandle Start(const std::wstring& program, const std::wstring& arguments) {

@@ -3,13 +3,14 @@
 // second. Usage: benchunzip <package.zip> <work folder> <unpacked bytes>
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
+#include "TempFolder.h"
 #include "maintenance/ZipExtractor.h"
 
 extern "C" int miniunz_main(int argc, char* argv[]);
@@ -18,50 +19,21 @@ namespace {
 
 const int kRounds = 7;
 
-double NowMs() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 std::string Narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end());
-}
-
-// Deletes a folder tree left by an earlier round.
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 double MedianMs(const std::wstring& folder, const std::function<bool()>& unpack) {
     std::vector<double> times;
     for (int round = 0; round < kRounds; ++round) {
-        RemoveTree(folder);
+        TempFolder::RemoveTree(folder);
         CreateDirectoryW(folder.c_str(), nullptr);
         const double start = NowMs();
         if (!unpack())
             return -1.0;
         times.push_back(NowMs() - start);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 bool RunMiniunz(const std::wstring& package, const std::wstring& folder) {
@@ -99,7 +71,7 @@ int wmain(int argc, wchar_t* argv[]) {
     std::printf("bench: rounds %d, unpacked %.2f MB\n", kRounds, megabytes);
     std::printf("bench: ExtractZipToFolder %.2f ms %.1f MB/s\n", extractMs, megabytes * 1000.0 / extractMs);
     std::printf("bench: miniunz %.2f ms %.1f MB/s\n", miniunzMs, megabytes * 1000.0 / miniunzMs);
-    RemoveTree(ours);
-    RemoveTree(theirs);
+    TempFolder::RemoveTree(ours);
+    TempFolder::RemoveTree(theirs);
     return extractMs < 0 || miniunzMs < 0 ? 1 : 0;
 }

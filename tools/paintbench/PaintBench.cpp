@@ -4,11 +4,11 @@
 // it is given as well (the pass composed alone, and the repaint less a measured 15 ms sleep).
 #include <windows.h>
 #include <gdiplus.h>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "BenchClock.h"
 #include "BenchWindow.h"
 #include "PlainLayeredWindow.h"
 #include "core/LiveObjectCount.h"
@@ -20,26 +20,10 @@ namespace {
 const int kRounds = 200;
 const int kWarmUp = 10;
 
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 void Pump() {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageW(&msg);
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The measured steps, run in turn within each round so that all of them see the same machine load.

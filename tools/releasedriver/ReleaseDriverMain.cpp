@@ -49,20 +49,6 @@ int WaitNoBox(DWORD timeoutMs) {
                : NO_REACTION;
 }
 
-int Close(DWORD timeoutMs) {
-    HWND window = ThermivoWindows::MainWindow();
-    if (!window)
-        return NOT_FOUND;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    const DWORD waited = process ? WaitForSingleObject(process, timeoutMs) : WAIT_FAILED;
-    if (process)
-        CloseHandle(process);
-    return waited == WAIT_OBJECT_0 ? DONE : NO_REACTION;
-}
-
 DWORD Milliseconds(const wchar_t* text) {
     return static_cast<DWORD>(std::wcstoul(text, nullptr, 10));
 }
@@ -97,7 +83,7 @@ int Run(int argc, wchar_t** argv) {
     if (argc == 3 && Is(argv[1], L"wait-no-box"))
         return WaitNoBox(Milliseconds(argv[2]));
     if (argc == 3 && Is(argv[1], L"close"))
-        return Close(Milliseconds(argv[2]));
+        return ThermivoWindows::CloseMainWindow(Milliseconds(argv[2]));
     std::fwprintf(stderr, L"usage: ReleaseDriver wait-main MS | check-software | locate YES|NO MS | "
                           L"wait-no-box MS | close MS\n");
     return USAGE;

@@ -7,6 +7,7 @@
 // end, showed no menu, kept it open), 3 for unknown arguments.
 #include <windows.h>
 
+#include "ThermivoWindows.h"
 #include "windows/TrayIcon.h"
 
 #include <cstdio>
@@ -15,46 +16,31 @@
 namespace {
 
 const DWORD kWaitMs = 10000;
-const DWORD kPollMs = 50;
 
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM found) {
-    if (GetPropW(window, L"TEMP") != reinterpret_cast<HANDLE>(1))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
+enum ExitCode { DONE = 0, NOT_FOUND = 1, NO_REACTION = 2, USAGE = 3 };
 
 HWND MainWindow() {
-    HWND window = nullptr;
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&window));
+    HWND window = ThermivoWindows::MainWindow();
     if (!window)
         std::fwprintf(stderr, L"ThermivoCtl: Thermivo's window was not found\n");
     return window;
 }
 
 int CloseMainWindow() {
-    HWND window = MainWindow();
-    if (!window)
-        return 1;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD waited = process ? WaitForSingleObject(process, kWaitMs) : WAIT_FAILED;
-    if (process)
-        CloseHandle(process);
-    if (waited == WAIT_OBJECT_0)
-        return 0;
-    std::fwprintf(stderr, L"ThermivoCtl: Thermivo did not end within %lu ms\n", kWaitMs);
-    return 2;
+    const ThermivoWindows::CloseResult result = ThermivoWindows::CloseMainWindow(kWaitMs);
+    if (result == ThermivoWindows::NO_WINDOW)
+        std::fwprintf(stderr, L"ThermivoCtl: Thermivo's window was not found\n");
+    else if (result == ThermivoWindows::STILL_RUNNING)
+        std::fwprintf(stderr, L"ThermivoCtl: Thermivo did not end within %lu ms\n", kWaitMs);
+    return result;
 }
 
 int PostResume() {
     HWND window = MainWindow();
     if (!window)
-        return 1;
+        return NOT_FOUND;
     PostMessageW(window, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-    return 0;
+    return DONE;
 }
 
 // A visible menu window of the thread that owns window, or null.
@@ -67,32 +53,22 @@ HWND MenuOf(HWND window) {
     return nullptr;
 }
 
-// Polls until found() holds or the wait is over.
-template <typename Condition> bool WaitFor(Condition found) {
-    for (DWORD waited = 0; waited < kWaitMs; waited += kPollMs) {
-        if (found())
-            return true;
-        Sleep(kPollMs);
-    }
-    return found();
-}
-
 int OpenAndCloseTrayMenu() {
     HWND window = MainWindow();
     if (!window)
-        return 1;
+        return NOT_FOUND;
     PostMessageW(window, TrayIcon::kCallbackMessage, TrayIcon::kId, WM_RBUTTONUP);
     HWND menu = nullptr;
-    if (!WaitFor([&] { return (menu = MenuOf(window)) != nullptr; })) {
+    if (!ThermivoWindows::WaitFor(kWaitMs, [&] { return (menu = MenuOf(window)) != nullptr; })) {
         std::fwprintf(stderr, L"ThermivoCtl: no tray menu appeared\n");
-        return 2;
+        return NO_REACTION;
     }
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    if (!WaitFor([&] { return MenuOf(window) == nullptr; })) {
+    if (!ThermivoWindows::WaitFor(kWaitMs, [&] { return MenuOf(window) == nullptr; })) {
         std::fwprintf(stderr, L"ThermivoCtl: the tray menu stayed open after Esc\n");
-        return 2;
+        return NO_REACTION;
     }
-    return 0;
+    return DONE;
 }
 
 } // namespace
@@ -105,5 +81,5 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && std::wcscmp(argv[1], L"tray-menu") == 0)
         return OpenAndCloseTrayMenu();
     std::fwprintf(stderr, L"usage: ThermivoCtl close | resume | tray-menu\n");
-    return 3;
+    return USAGE;
 }

@@ -17,6 +17,20 @@ HWND ThermivoWindows::MainWindow() {
     return window;
 }
 
+ThermivoWindows::CloseResult ThermivoWindows::CloseMainWindow(DWORD timeoutMs) {
+    HWND window = MainWindow();
+    if (!window)
+        return NO_WINDOW;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const DWORD waited = process ? WaitForSingleObject(process, timeoutMs) : WAIT_FAILED;
+    if (process)
+        CloseHandle(process);
+    return waited == WAIT_OBJECT_0 ? CLOSED : STILL_RUNNING;
+}
+
 HWND ThermivoWindows::VisibleMessageBox() {
     HWND box = FindWindowW(L"MWindow", L"MessageBox");
     return box && IsWindowVisible(box) ? box : nullptr;

@@ -7,6 +7,11 @@
 class ThermivoWindows {
 public:
     static HWND MainWindow();
+    // What CloseMainWindow did; the values are the exit codes of the tools that drive Thermivo.
+    enum CloseResult { CLOSED = 0, NO_WINDOW = 1, STILL_RUNNING = 2 };
+    // Posts WM_CLOSE to the main window, as the system does, and waits up to timeoutMs for its process to
+    // end.
+    static CloseResult CloseMainWindow(DWORD timeoutMs);
     // The message box while it is shown; NULL otherwise.
     static HWND VisibleMessageBox();
     enum Button { YES, NO, OK };
