@@ -24,7 +24,7 @@ LiveCountReporter::~LiveCountReporter() {
 }
 
 void LiveCountReporter::WriteSample() const {
-    FILE* file = _wfopen(m_path.c_str(), L"a");
+    FILE* file = _wfopen(m_path.c_str(), L"ab"); // binary: plain line ends for the soak script
     if (!file)
         return;
     std::fprintf(file, "gdi=%ld gdiplus=%ld handles=%ld\n", Vantix::GdiLiveObjects(),
