@@ -5,6 +5,7 @@
 
 #include "support/DibCanvas.h"
 #include "ThermivoRun.h"
+#include "relay/ProcessControl.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ const DWORD kExitTimeoutMs = 15000;
 
 bool WaitForServer(bool running) {
     for (int waited = 0; waited < 100; ++waited) {
-        if (ThermivoRun::IsRunning(kServer) == running)
+        if (IsProcessRunning(kServer) == running)
             return true;
         Sleep(100);
     }
@@ -37,7 +38,7 @@ TEST(ThermivoEndToEnd, SecondStartReturnsZeroAtOnceAndLeavesTheFirstAlone) {
 
     // The first instance still runs its window, its server and its reports.
     EXPECT_TRUE(IsWindow(window));
-    EXPECT_TRUE(ThermivoRun::IsRunning(kServer));
+    EXPECT_TRUE(IsProcessRunning(kServer));
     const int reports = first.ReportCount();
     for (int waited = 0; waited < 50 && first.ReportCount() <= reports + 1; ++waited)
         Sleep(100);
@@ -71,30 +72,35 @@ TEST(ThermivoEndToEnd, ClickOnTheUnitAreaSwitchesTheDigitsSent) {
     EXPECT_TRUE(run.WaitForShown(86, 5000)) << "last shown " << run.LastShown();
 }
 
-TEST(ThermivoEndToEnd, ClosingTheWindowStopsTheServer) {
-    ThermivoRun run(30.0f, L"0");
-    ASSERT_TRUE(run.Start());
-    HWND window = run.WaitForWindow();
-    ASSERT_NE(nullptr, window);
-    ASSERT_TRUE(WaitForServer(true));
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD code = 99;
-    ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs, code));
-    EXPECT_EQ(1u, code);
-    EXPECT_FALSE(ThermivoRun::IsRunning(kServer));
-}
+struct Ending {
+    const char* how;
+    UINT message;
+    WPARAM wParam;
+    DWORD exitCode;
+    bool serverLeftRunning;
+};
 
-TEST(ThermivoEndToEnd, TrayExitEndsWithZeroAndLeavesTheServerRunning) {
-    ThermivoRun run(30.0f, L"0");
-    ASSERT_TRUE(run.Start());
-    HWND window = run.WaitForWindow();
-    ASSERT_NE(nullptr, window);
-    ASSERT_TRUE(WaitForServer(true));
-    PostMessageW(window, WM_COMMAND, 100, 0);
-    DWORD code = 99;
-    ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs, code));
-    EXPECT_EQ(0u, code);
-    EXPECT_TRUE(ThermivoRun::IsRunning(kServer));
+// Closing the window is a normal shutdown that takes the server along; the tray menu's "Exit" (command
+// 100) ends with zero and leaves the server to whoever uses it.
+static const Ending kEndings[] = {
+    {"closing the window", WM_CLOSE, 0, 1, false},
+    {"the tray menu's Exit", WM_COMMAND, 100, 0, true},
+};
+
+TEST(ThermivoEndToEnd, WindowCloseStopsTheServerAndTrayExitLeavesItRunning) {
+    for (const Ending& ending : kEndings) {
+        SCOPED_TRACE(ending.how);
+        ThermivoRun run(30.0f, L"0");
+        ASSERT_TRUE(run.Start());
+        HWND window = run.WaitForWindow();
+        ASSERT_NE(nullptr, window);
+        ASSERT_TRUE(WaitForServer(true));
+        PostMessageW(window, ending.message, ending.wParam, 0);
+        DWORD code = 99;
+        ASSERT_TRUE(run.WaitForExit(kExitTimeoutMs, code));
+        EXPECT_EQ(ending.exitCode, code);
+        EXPECT_EQ(ending.serverLeftRunning, IsProcessRunning(kServer));
+    }
 }
 
 TEST(ThermivoEndToEnd, ScreensBottomRightCornerShowsTheWindowWithTheTemperature) {

@@ -1,7 +1,5 @@
 #include "ThermivoRun.h"
 
-#include <tlhelp32.h>
-
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -12,7 +10,6 @@
 
 namespace {
 
-const wchar_t kServer[] = L"Probexa.exe";
 const DWORD kWindowTimeoutMs = 20000;
 
 std::string Narrow(const std::wstring& text) {
@@ -50,8 +47,8 @@ ThermivoRun::ThermivoRun(float celsius, const wchar_t* unit)
 ThermivoRun::~ThermivoRun() {
     if (m_process.IsValid() && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT)
         TerminateProcess(m_process.Get(), 3);
-    for (int attempt = 0; attempt < 50 && IsRunning(kServer); ++attempt) {
-        KillProcessByName(kServer);
+    for (int attempt = 0; attempt < 50 && IsProcessRunning(kMonitorServerName); ++attempt) {
+        KillProcessByName(kMonitorServerName);
         Sleep(100);
     }
 }
@@ -73,16 +70,6 @@ UniqueHandle ThermivoRun::StartProcess() {
         return UniqueHandle();
     CloseHandle(process.hThread);
     return UniqueHandle(process.hProcess);
-}
-
-bool ThermivoRun::IsRunning(const wchar_t* executable) {
-    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32W entry = {sizeof(entry)};
-    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
-         more = Process32NextW(snapshot.Get(), &entry))
-        if (_wcsicmp(entry.szExeFile, executable) == 0)
-            return true;
-    return false;
 }
 
 bool ThermivoRun::Start() {

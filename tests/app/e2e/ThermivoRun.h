@@ -21,8 +21,6 @@ public:
 
     // Starts another Thermivo.exe; its process handle, owned by the caller.
     static UniqueHandle StartProcess();
-    // True when a process of that executable name runs.
-    static bool IsRunning(const wchar_t* executable);
 
     bool Start();
     // The main window (the top-level window with the property "TEMP"), once it exists.

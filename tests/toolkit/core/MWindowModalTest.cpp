@@ -12,6 +12,17 @@ namespace {
 const RECT kOwnerRect = {0, 0, 300, 200};
 const RECT kDialogRect = {50, 50, 250, 150};
 
+// The window destroys itself, without a WM_CLOSE, on the WM_APP posted to it.
+void DestroyOnWmApp(RecordingWindow& window) {
+    window.handler = [&window](UINT msg, WPARAM, LPARAM, LRESULT& result) {
+        if (msg != WM_APP)
+            return false;
+        window.DestroyWindow();
+        result = 0;
+        return true;
+    };
+}
+
 // A modal window with an owner; the test arranges posted messages before the loop starts.
 class ModalLoop : public testing::Test {
 protected:
@@ -51,13 +62,7 @@ TEST_F(ModalLoop, PostedCloseEndsTheLoopWithItsResult) {
 }
 
 TEST_F(ModalLoop, DirectDestroyEndsTheLoopWithZero) {
-    dialog.handler = [this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
-        if (msg != WM_APP)
-            return false;
-        dialog.DestroyWindow();
-        result = 0;
-        return true;
-    };
+    DestroyOnWmApp(dialog);
     dialog.PostMessageW(WM_APP, 0, 0);
     EXPECT_EQ(0u, dialog.ShowModal(SW_SHOWNOACTIVATE));
     EXPECT_EQ(nullptr, dialog.GetSafeHwnd());
@@ -67,13 +72,7 @@ TEST_F(ModalLoop, DirectDestroyEndsTheLoopWithZero) {
 TEST_F(ModalLoop, CloseOfAnotherWindowIsNotTheResult) {
     RecordingWindow other;
     ASSERT_NE(nullptr, other.CreatePopup(kDialogRect));
-    dialog.handler = [this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
-        if (msg != WM_APP)
-            return false;
-        dialog.DestroyWindow();
-        result = 0;
-        return true;
-    };
+    DestroyOnWmApp(dialog);
     other.PostMessageW(WM_CLOSE, 9, 0);
     dialog.PostMessageW(WM_APP, 0, 0);
     EXPECT_EQ(0u, dialog.ShowModal(SW_SHOWNOACTIVATE));
@@ -112,13 +111,7 @@ TEST(ModalLoopWithoutOwner, ClearsTheFocusWhenItEnds) {
     focused.SetFocus();
     ASSERT_EQ(focused.GetSafeHwnd(), GetFocus());
     // Ended without WM_CLOSE, so only the loop's own ending moves the focus.
-    dialog.handler = [&dialog](UINT msg, WPARAM, LPARAM, LRESULT& result) {
-        if (msg != WM_APP)
-            return false;
-        dialog.DestroyWindow();
-        result = 0;
-        return true;
-    };
+    DestroyOnWmApp(dialog);
     dialog.PostMessageW(WM_APP, 0, 0);
     EXPECT_EQ(0u, dialog.ShowModal(SW_SHOWNOACTIVATE));
     EXPECT_EQ(nullptr, GetFocus());
